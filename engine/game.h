@@ -1,0 +1,31 @@
+// The game screen: a new game, the scene-closing fade, the decision between
+// the next scene and an ending, and the drawing of every frame.
+#ifndef GAME_H
+#define GAME_H
+
+enum {
+    ENDINGNOTHOUGHT = 0,
+    ENDINGHOPELESS = 1,
+    ENDINGSUSPICION = 2,
+    ENDINGRESIST = 3,
+    ENDINGSURRENDER = 4
+};
+
+const int FADEMAX = 180;
+
+extern bool sceneend;    // a scene-closing conversation has ended
+extern bool fade;
+extern int fadecounter;  // ticks left in the fade, FADEMAX down to 0
+extern bool overatfade;  // an ending was chosen; leave at the fade's middle
+extern bool leave;
+extern int endingtype;   // -1 until an ending is chosen
+
+class GameLoop {
+public:
+    static void initialize();
+    static bool quitcondition();
+    static void logic();
+    static void draw();
+};
+
+#endif

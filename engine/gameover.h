@@ -1,0 +1,17 @@
+// The ending screen: the closing text of the ending reached, until Space.
+#ifndef GAMEOVER_H
+#define GAMEOVER_H
+
+extern int looptimer;
+extern bool warover;
+extern const char *const endingtexts[7];
+
+class GameOverLoop {
+public:
+    static void initialize();
+    static bool quitcondition();
+    static void logic();
+    static void draw();
+};
+
+#endif

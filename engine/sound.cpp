@@ -1,0 +1,69 @@
+// Music and sound: starts the sound system, loads the modules and the
+// gunshot samples, and plays one module at a time through DUMB's stream.
+#include "engine/sound.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+DUH *music[4];
+SAMPLE *sample[2];
+AL_DUH_PLAYER *dplay;
+int musicindex = -1;
+
+static const char *const musicfiles[4] = {"xm/scene1.xm", "xm/scene2.xm", "xm/scene3.xm",
+                                          "xm/scene4.xm"};
+
+DUH *loadmodule(const char *path)
+{
+    // DUMB loads an XM whose header tempo or BPM is zero, then divides by
+    // it when the module starts; such a module is refused and stays silent.
+    FILE *f = fopen(path, "rb");
+    if (!f)
+        return NULL;
+    unsigned char header[80];
+    size_t got = fread(header, 1, sizeof header, f);
+    fclose(f);
+    if (got < sizeof header)
+        return NULL;
+    int tempo = header[76] | header[77] << 8;
+    int bpm = header[78] | header[79] << 8;
+    if (tempo == 0 || bpm == 0)
+        return NULL;
+    return dumb_load_xm_quick(path);
+}
+
+void init_sound()
+{
+    if (install_sound(DIGI_AUTODETECT, MIDI_NONE, NULL) != 0)
+        allegro_message("Error initialising sound system\n%s\n", allegro_error);
+    atexit(&dumb_exit);
+    set_mixer_quality(0);
+    dumb_register_stdfiles();
+    for (int i = 0; i < 4; i++)
+        music[i] = loadmodule(musicfiles[i]);
+    sample[0] = load_sample("wav/gunshot.wav");
+    sample[1] = load_sample("wav/gunshot2.wav");
+}
+
+void stopmusic()
+{
+    if (dplay) {
+        al_stop_duh(dplay);
+        dplay = NULL;
+    }
+}
+
+void playmusic(int i)
+{
+    stopmusic();
+    musicindex = i;
+    if (music[i])
+        dplay = al_start_duh(music[i], 1, 0, 1.0f, 4096, 11025);
+}
+
+void playsample(int i)
+{
+    // A sample that failed to load is skipped: the game plays on without it.
+    if (sample[i])
+        play_sample(sample[i], 255, pan, pitch, 0);
+}

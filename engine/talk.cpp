@@ -1,0 +1,115 @@
+// Conversations and thoughts: who the player has met, the line shown, the
+// thoughts taken, and the end of a conversation that closes the scene.
+#include "engine/talk.h"
+
+#include "engine/game.h"
+#include "engine/sound.h"
+#include "engine/walk.h"
+#include "engine/world.h"
+
+Actors actorconv = NOACTOR;
+int linenumber = 0;
+bool talkmode = false;
+bool thinkmode = false;
+bool talkedto[12];
+bool thoughtabout[12];
+int clearthoughts = 0;
+int sexthoughts = 0;
+
+// Once Ilse, Teo and Lucien have all been heard, the sergeant wraps the case
+// up: he stays if the detective has thought about anything, else he leaves.
+static Actors sergeantconv()
+{
+    if (!(talkedto[FRIEND] && talkedto[BARMAN] && talkedto[SUSPECT]))
+        return SERGEANT;
+    return clearthoughts == 0 && sexthoughts == 0 ? SERGEANTLEAVE : SERGEANTSTAY;
+}
+
+void picktalkstring(int code)
+{
+    // A box opened earlier in this step (a thought, or the person met by the
+    // other arrow key) keeps the screen: this person only blocks, so one box
+    // shows at a time and nobody counts as talked to without his talk.
+    if (talkmode || thinkmode)
+        return;
+
+    switch (code) {
+    case 7:
+        actorconv = sergeantconv();
+        break;
+    case 8:
+        actorconv = endingtype == ENDINGRESIST ? DETECTIVE : SUSPECT;
+        break;
+    default:  // 4 to 6 and 9: the person's tile code is his actor plus 3
+        actorconv = static_cast<Actors>(code - 3);
+        break;
+    }
+    linenumber = 0;
+    if (!talkedto[actorconv]) {
+        talkedto[actorconv] = true;
+        talkmode = true;
+    } else {
+        talkmode = false;
+        spacepressed = true;
+    }
+}
+
+void startfade()
+{
+    fade = true;
+    fadecounter = FADEMAX;
+}
+
+void progressdialogue()
+{
+    linenumber++;
+    if (linenumber < static_cast<int>(script[actorconv].lines.size()))
+        return;
+
+    talkmode = false;
+    if (actorconv == SERGEANTSTAY || actorconv == SERGEANTLEAVE) {
+        sceneend = true;
+        actorconv = NOACTOR;
+        startfade();
+    }
+    if (scene == 1 && talkedto[CLUBBER] && talkedto[SUSPECT] && talkedto[FRIEND] &&
+        talkedto[BARMAN]) {
+        startfade();
+        actorconv = NOACTOR;
+        sceneend = true;
+    }
+    if (scene == 2) {
+        startfade();
+        playsample(1);  // the shot that ends the last scene
+        sceneend = true;
+    }
+}
+
+const std::vector<std::string> &thoughtlist()
+{
+    PersonConv &conv = script[actorconv];
+    return talkedto[SUSPECT] ? conv.sexthoughtlines : conv.clearthoughtlines;
+}
+
+void progressthoughts()
+{
+    linenumber++;
+    if (linenumber >= static_cast<int>(thoughtlist().size()))
+        thinkmode = false;
+}
+
+bool canthink()
+{
+    return !talkmode && actorconv != NOACTOR && !thoughtabout[actorconv];
+}
+
+void startthought()
+{
+    thoughtabout[actorconv] = true;
+    if (talkedto[SUSPECT])
+        sexthoughts++;
+    else
+        clearthoughts++;
+    thinkmode = true;
+    linenumber = 0;
+}

@@ -1,0 +1,28 @@
+// Conversations and thoughts: opening a person's conversation, paging it,
+// thinking about the person last met, and the tests that close a scene.
+#ifndef TALK_H
+#define TALK_H
+
+#include "engine/convtable.h"
+
+extern Actors actorconv;   // whose conversation is open, or who was met last
+extern int linenumber;     // the line or thought page shown
+extern bool talkmode;      // a conversation box is open
+extern bool thinkmode;     // a thought box is open
+extern bool talkedto[12];
+extern bool thoughtabout[12];
+extern int clearthoughts;  // thoughts about the case, this scene
+extern int sexthoughts;    // thoughts of desire, scenes 0 and 1 together
+
+void picktalkstring(int code);
+void startfade();
+void progressdialogue();
+void progressthoughts();
+bool canthink();
+void startthought();
+
+// The thought list that the open thought pages through: desire once the
+// suspect has been talked to in this scene, clear before.
+const std::vector<std::string> &thoughtlist();
+
+#endif

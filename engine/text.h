@@ -1,0 +1,17 @@
+// Word-wrapped text in the built-in 8 by 8 font.
+#ifndef TEXT_H
+#define TEXT_H
+
+#include <string>
+#include <vector>
+
+// Splits text into the rows wrapprint prints, at most width characters each;
+// a row that is a lone newline comes back empty (it prints nothing but still
+// takes its place).
+std::vector<std::string> wraptext(const std::string &text, int width);
+
+// Prints text into buffer from (x, y), at most width characters a row,
+// one row every 10 pixels, white on black.
+void wrapprint(const std::string &text, int x, int y, int width);
+
+#endif

@@ -1,0 +1,70 @@
+// The intro picture, shown once for 102 ticks while the title music starts,
+// and the title picture, which waits for a fresh Space.
+#include "engine/title.h"
+
+#include "engine/driver.h"
+#include "engine/gameover.h"
+#include "engine/pictures.h"
+#include "engine/sound.h"
+
+int titletimer;
+bool finishedtitle;
+int starttimer;
+bool TitleLoop::begin;
+bool TitleLoop::spaceheld = true;
+
+void IntroLoop::initialize()
+{
+    playmusic(0);
+    speed_count = 0;  // the ticks counted while loading are dropped
+    titletimer = 0;
+    finishedtitle = false;
+}
+
+bool IntroLoop::quitcondition()
+{
+    return quit || warover || finishedtitle;
+}
+
+void IntroLoop::logic()
+{
+    titletimer++;
+    if (titletimer > 240)
+        finishedtitle = true;
+    else if (titletimer > 100)
+        titletimer = 240;
+}
+
+void IntroLoop::draw()
+{
+    blit(introscreen, buffer, 0, 0, 0, 0, SCREENW, SCREENH);
+}
+
+void TitleLoop::initialize()
+{
+    begin = false;
+    spaceheld = true;
+    starttimer = 60;
+}
+
+bool TitleLoop::quitcondition()
+{
+    return quit || begin;
+}
+
+void TitleLoop::logic()
+{
+    if (starttimer > 0)
+        starttimer--;
+    if (key[KEY_SPACE]) {
+        if (!spaceheld && starttimer == 0)
+            begin = true;
+    } else {
+        spaceheld = false;
+    }
+}
+
+void TitleLoop::draw()
+{
+    blit(titlescreen, buffer, 0, 0, 0, 0, SCREENW, SCREENH);
+}
