@@ -102,7 +102,7 @@ static void decide()
         } else if (clearthoughts > 2) {
             overatfade = true;
             endingtype = ENDINGSUSPICION;
-        } else if (sexthoughts >= 7) {
+        } else if (sexthoughts == 7) {
             beginscene2(ENDINGSURRENDER);
         } else {
             beginscene2(ENDINGRESIST);
@@ -112,17 +112,21 @@ static void decide()
     }
 }
 
+void fademiddle()
+{
+    fade = false;
+    GameLoop::logic();
+    fade = true;
+}
+
 void GameLoop::logic()
 {
     if (fade) {
         // The decision belongs to the fade's middle. Normally a frame drawn
         // at 90 takes it; when the driver ran past 90 without drawing, do
         // here what that frame would have done before counting on.
-        if (false) {
-            fade = false;
-            logic();
-            fade = true;
-        }
+        if (sceneend && fadecounter - 1 < 90)
+            fademiddle();
         fadecounter = fadecounter - 1;
         if (overatfade && fadecounter <= 90)
             leave = true;

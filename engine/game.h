@@ -20,6 +20,10 @@ extern bool overatfade;  // an ending was chosen; leave at the fade's middle
 extern bool leave;
 extern int endingtype;   // -1 until an ending is chosen
 
+// The step a frame drawn at the fade's middle runs: one logic step with the
+// fade held off, which takes the scene's decision the first time.
+void fademiddle();
+
 class GameLoop {
 public:
     static void initialize();

@@ -66,12 +66,8 @@ void GameLoop::draw()
         }
         return;
     }
-    if (fade && fadecounter == 90) {
-        // The fade's middle: the scene's end is decided with the fade off.
-        fade = false;
-        logic();
-        fade = true;
-    }
+    if (fade && fadecounter == 90)
+        fademiddle();
 
     blit(maps[area], buffer, 0, 0, 0, 0, SCREENW, SCREENH);
     for (int j = 0; j < COLUMNS; j++) {

@@ -9,6 +9,7 @@ DUH *music[4];
 SAMPLE *sample[2];
 AL_DUH_PLAYER *dplay;
 int musicindex = -1;
+int samplesplayed;
 
 static const char *const musicfiles[4] = {"xm/scene1.xm", "xm/scene2.xm", "xm/scene3.xm",
                                           "xm/scene4.xm"};
@@ -63,6 +64,7 @@ void playmusic(int i)
 
 void playsample(int i)
 {
+    samplesplayed++;
     // A sample that failed to load is skipped: the game plays on without it.
     if (sample[i])
         play_sample(sample[i], 255, pan, pitch, 0);

@@ -12,6 +12,7 @@ extern DUH *music[4];
 extern SAMPLE *sample[2];
 extern AL_DUH_PLAYER *dplay;
 extern int musicindex;   // the module last started, -1 before the first
+extern int samplesplayed;  // how many samples have been asked for
 
 void init_sound();
 // Loads an XM module, or gives null when it is missing, unreadable or

@@ -118,15 +118,6 @@ TEST_F(World, SceneTwoStartAllowsOnlyTheStepUp)
     EXPECT_FALSE(canmove(240, 720));
 }
 
-TEST_F(World, CellBesideTwoPersonsInSceneOne)
-{
-    scene = 1;
-    area = 2;
-    EXPECT_EQ(mask[1][2][3][1], 4);
-    EXPECT_EQ(mask[1][2][4][2], 5);
-    EXPECT_EQ(mask[1][2][3][2], TILEFREE);
-}
-
 TEST_F(World, ExitsLeadToTheirArrivalCells)
 {
     struct Case {

@@ -1,0 +1,163 @@
+# End-to-end test helpers: a private Xvfb display, the real game started from
+# the build folder, keys pressed with xdotool and the screen read back with
+# ImageMagick. Sourced by each test_*.sh with the game binary and the build
+# folder as arguments.
+set -eu
+
+GAME=$1
+DATA=$2
+WORK=$(mktemp -d)
+SHOT=$WORK/shot.png
+XVFB_PID=
+GAME_PID=
+
+cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$SHOT" ] && cp "$SHOT" "/tmp/e2e-fail-$(basename "$0" .sh).png" &&
+        echo "last screenshot: /tmp/e2e-fail-$(basename "$0" .sh).png" >&2
+    exit 1
+}
+
+# Starts Xvfb on a free display of the given size (default 1024x768).
+start_display() {
+    size=${1:-1024x768}
+    exec 3>"$WORK/displayfd"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$WORK/displayfd" ] && break
+        sleep 0.1
+    done
+    [ -s "$WORK/displayfd" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$WORK/displayfd")"
+}
+
+# Starts the game from a folder holding bmp/, xm/ and wav/ (default: DATA).
+start_game() {
+    dir=${1:-$DATA}
+    (cd "$dir" && exec "$GAME") >"$WORK/game.out" 2>&1 &
+    GAME_PID=$!
+}
+
+# Waits for the game to end; prints its exit status.
+wait_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not exit"
+    status=0
+    wait "$GAME_PID" || status=$?
+    GAME_PID=
+    echo "$status"
+}
+
+game_output() {
+    cat "$WORK/game.out"
+}
+
+shoot() {
+    import -window root "$SHOT" 2>/dev/null
+}
+
+# Prints the colour of one pixel of the last screenshot as "r,g,b".
+pixel() {
+    convert "$SHOT" -format '%[fx:int(255*p{'"$1,$2"'}.r)],%[fx:int(255*p{'"$1,$2"'}.g)],%[fx:int(255*p{'"$1,$2"'}.b)]' info:
+}
+
+# Prints the colour of one pixel of a picture file as "r,g,b".
+picture_pixel() {
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+# How far a region (WxH+X+Y) of the last screenshot is from the same region
+# of a picture file: 0 is identical, 1 is as far apart as can be.
+distance_to_picture() {
+    convert "$SHOT" -crop "$2" +repage "$WORK/a.png"
+    convert "$1" -crop "$2" +repage "$WORK/b.png"
+    compare -metric RMSE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
+}
+
+# True when the region (WxH+X+Y) of the last screenshot matches the picture.
+looks_like() {
+    d=$(distance_to_picture "$1" "$2")
+    awk -v d="$d" 'BEGIN { exit !(d < 0.03) }'
+}
+
+# Counts the pixels of a region (WxH+X+Y) of the last screenshot that are
+# exactly the given colour ("r,g,b").
+count_colour() {
+    convert "$SHOT" -crop "$1" +repage -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
+        -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# Waits (up to the given seconds) for a shell condition to hold on a fresh
+# screenshot; fails with the message otherwise.
+wait_for() {
+    seconds=$1
+    shift
+    message=$1
+    shift
+    end=$(($(date +%s) + seconds))
+    while :; do
+        shoot
+        if "$@"; then return 0; fi
+        [ "$(date +%s)" -ge "$end" ] && fail "$message"
+        sleep 0.2
+    done
+}
+
+# Presses a key for a few ticks and lets it go.
+tap() {
+    xdotool keydown "$1"
+    sleep 0.12
+    xdotool keyup "$1"
+    sleep 0.12
+}
+
+# Walks one cell per direction given (Up, Down, Left, Right): a short tap
+# starts the step, and the player goes on to the next cell by himself.
+walk() {
+    for d in "$@"; do
+        tap "$d"
+        sleep 0.45
+    done
+}
+
+# Focuses the game's window so that it receives the keys.
+focus_game() {
+    for _ in $(seq 100); do
+        wid=$(xdotool search --pid "$GAME_PID" 2>/dev/null | head -n1 || true)
+        [ -n "$wid" ] && break
+        sleep 0.1
+    done
+    [ -n "$wid" ] || fail "no game window"
+    xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+}
+
+# The conversation or thought box: its black rectangle, top row 91 or 552.
+box_shown() {
+    [ "$(count_colour 400x130+281+${1}  0,0,0)" -gt 20000 ] 2>/dev/null
+}
+
+# Presses Space until the box at the given top row has gone (at most n times).
+page_through() {
+    top=$1
+    n=$2
+    for _ in $(seq "$n"); do
+        shoot
+        box_shown "$top" || return 0
+        tap space
+    done
+    shoot
+    box_shown "$top" && fail "the box at row $top did not close after $n presses"
+    return 0
+}

@@ -1,0 +1,30 @@
+#!/bin/bash
+# The real game under Xvfb: the intro picture, the title picture, a new
+# game's first conversation box, a walk through an exit, then Esc.
+. "$(dirname "$0")/lib.sh"
+
+start_display
+start_game
+focus_game
+
+wait_for 10 "the intro picture never showed" looks_like "$DATA/bmp/intro.bmp" 1024x768+0+0
+wait_for 10 "the title picture never showed" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
+sleep 1.1  # Space counts from the title's 60th tick on
+tap space
+
+# The game opens inside the sergeant's conversation; the player stands in the
+# top half, so the box is at the bottom with white text beside the portrait.
+wait_for 5 "no conversation box after Space" box_shown 552
+[ "$(count_colour 160x30+450+582 255,255,255)" -gt 10 ] || fail "the box shows no text"
+looks_like "$DATA/bmp/map1.bmp" 40x500+0+0 || fail "the park is not behind the box"
+
+# Page the opening conversation away, then walk up through the park's exit
+# into the street: the picture behind the player changes.
+page_through 552 40
+walk Up
+wait_for 5 "the street never showed" looks_like "$DATA/bmp/map2.bmp" 44x720+0+0
+
+xdotool key Escape
+status=$(wait_exit)
+[ "$status" = 0 ] || fail "exit status $status after Esc"
+echo "PASS"
