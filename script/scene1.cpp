@@ -1,4 +1,118 @@
-// PLACEHOLDER by the lead so that everything links; the story helper replaces this file whole.
+// Scene 1: the evening after the murder, The Lantern full for a party. Marsh
+// asks around again; Rook saw Emil dancing close with Lucien, and Lucien
+// gives Marsh his address. Each block: the actor, his conversation as
+// {speaker, text}, then the clear thoughts, then the desire thoughts.
 #include "script/script.h"
 
-const std::vector<KeyBlock> scene1blocks;
+const std::vector<KeyBlock> scene1blocks = {
+    // The detective's own resolve; nothing in this scene selects it.
+    {DETECTIVE,
+     {},
+     {   // clear thoughts, before Lucien is met
+         "The place is full now. Time to ask around.",
+     },
+     {}},
+
+    // Ilse, back for the party, with a warning about Lucien.
+    {FRIEND,
+     {
+         {FRIEND, "Detective? I never thought I'd see you here, not at a party."},
+         {DETECTIVE, "A busy night is a good night to find answers."},
+         {FRIEND, "Lucien's been asking about you all evening.  Where you went, when you'd be back.  He likes you."},
+         {DETECTIVE, "I had that feeling earlier today."},
+         {FRIEND, "Be careful with him.  He's handsome, I know, everyone knows.  But he isn't a good man, not inside."},
+         {DETECTIVE, "I'm here to work, Ilse. Not to go finding company."},
+         {FRIEND, "Sorry. It's not my business..."},
+         {DETECTIVE, "Don't be sorry. Go back to your friends. Enjoy tonight."},
+     },
+     {   // clear thoughts, before Lucien is met
+         "Lucien's been asking about me.  Not how an innocent man acts. Stay sharp.",
+         "But a murderer? He seems too idle for the trouble.",
+     },
+     {   // desire thoughts, once he has been
+         "He asked about me. Me, of all men.",
+         "Oh! Oh God. Stop it, man!",
+         "A chance like this won't come twice, Ansel.",
+         "One night. Even one short night with him would do.",
+         "And it would be worth it, whatever it cost me afterwards.",
+         "Nobody pays me to be here tonight.  The station does not care how I spend my evenings.",
+     }},
+
+    // Teo behind the bar, busy and still no friend of the police.
+    {BARMAN,
+     {
+         {BARMAN, "Back again. Found anything yet, then?"},
+         {DETECTIVE, "Not yet. I'm here to question the guests."},
+         {DETECTIVE, "Anything happen since this morning?"},
+         {BARMAN, "Nothing. It only got busy about half an hour ago."},
+         {DETECTIVE, "How long has Lucien been about?"},
+         {BARMAN, "He's been hanging around since this afternoon."},
+         {DETECTIVE, "Does he even have a job?"},
+         {BARMAN, "Shift work somewhere, I think. Nights."},
+         {BARMAN, "There, by the pillar.  He's been watching you since you came."},
+     },
+     {   // clear thoughts, before Lucien is met
+         "Why does he keep watching me?",
+     },
+     {   // desire thoughts, once he has been
+         "I can't think straight with him in the room.",
+         "Get him out of your head, man. Just for a moment, just long enough to work.",
+     }},
+
+    // Rook, a regular of the bar, flying high, who was here last night.
+    {CLUBBER,
+     {
+         {DETECTIVE, "Can you spare me a minute?"},
+         {CLUBBER, "For you, all night. Mm, what's that cologne?"},
+         {DETECTIVE, "Detective Marsh.  I'm investigating the murder in Vesper Park, last night. A man was shot."},
+         {CLUBBER, "Oh, I heard. Everyone's heard, sweetie."},
+         {DETECTIVE, "Did you know the victim?"},
+         {CLUBBER, "Barely. Knew his arse better than I knew his name, love."},
+         {DETECTIVE, "Were you here last night, towards midnight?"},
+         {CLUBBER, "Course I was.  Mind you, I was flying before I stepped in."},
+         {CLUBBER, "You won't arrest me for that, will you, hon?"},
+         {DETECTIVE, "I'm after a killer, not your pills. Do you remember anything?"},
+         {CLUBBER, "Ooh. Let me think."},
+         {CLUBBER, "Wait, I did see him. Last night, yes. God, what's his name? E..."},
+         {DETECTIVE, "Emil--"},
+         {CLUBBER, "Emil!  That's him. Dancing with Lucien, close as you like, all over one another."},
+         {DETECTIVE, "Is Lucien that special?"},
+         {CLUBBER, "Special? Darling, he is every man's dream."},
+         {CLUBBER, "A bit of an odd one, mind. But he carries it off."},
+         {DETECTIVE, "I see."},
+     },
+     {   // clear thoughts, before Lucien is met
+         "That sounds suspicious.  I'll keep a close eye on Lucien tonight.",
+     },
+     {   // desire thoughts, once he has been
+         "Half the men here want his arms round them.",
+         "He gets about, clearly. And yet with me he seems different. Or I hope so.",
+         "Damn it, I'm jealous. Jealous, over a man who isn't even my lover. Not yet...",
+         "Well then. Better do something about it.",
+     }},
+
+    // Lucien, all charm, with an address and nothing else to give.
+    {SUSPECT,
+     {
+         {DETECTIVE, "Hi Lucien."},
+         {SUSPECT, "Detective. I was hoping you'd come tonight."},
+         {DETECTIVE, "Any news of last night, then? Anything you've heard, anything at all?"},
+         {SUSPECT, "You smell divine tonight. Really."},
+         {DETECTIVE, "Don't play games with me."},
+         {SUSPECT, "I live just around the corner.  Number 45, Cask Lane, top floor. Come up later, when you're done."},
+         {SUSPECT, "As for Emil, or last night? I've heard nothing. Not a whisper."},
+     },
+     {   // clear thoughts, before Lucien is met
+         "He went defensive there. The charm dropped for a moment.",
+     },
+     {   // desire thoughts, once he has been
+         "He'll be waiting.",
+         "Up those stairs, through his door, and straight into his bed. God, yes.",
+         "There is no one like him. Not in this town, not anywhere I've been.",
+         "Well, what am I going to do, Ansel?",
+     }},
+
+    // The body and the sergeant's closing talk stay behind in the morning: empty.
+    {VICTIM, {}, {}, {}},
+    {SERGEANTSTAY, {}, {}, {}},
+};

@@ -1,4 +1,70 @@
-// PLACEHOLDER by the lead so that everything links; the story helper replaces this file whole.
+// Scene 2: Lucien's flat and the gun. Both last conversations are written;
+// the ending the game has reached decides which one the player meets.
+// DETECTIVE holds the road where Marsh resists, SUSPECT the road where he
+// gives himself up. No thoughts here.
 #include "script/script.h"
 
-const std::vector<KeyBlock> scene2blocks;
+const std::vector<KeyBlock> scene2blocks = {
+    // The resisting road: Lucien draws the gun on a man who will not give in.
+    {DETECTIVE,
+     {
+         {SUSPECT, "You came. I'm really glad you came, Detective."},
+         {DETECTIVE, "Nothing much could keep me away."},
+         {SPEAKERGUNMAN, "Keep your eyes on me."},
+         {SPEAKERGUNPOINT, "That's a gun. Lucien, why?"},
+         {SPEAKERGUNMAN, "Eyes on me."},
+         {SPEAKERGUNPOINT, "Stop this.  Put that gun down, Lucien. Now."},
+         {SPEAKERGUNMAN, "You know, I never liked any of them as much as you, Detective.  None of the men I have killed.  What a waste."},
+         {SPEAKERGUNPOINT, "Calm down..."},
+         {SPEAKERGUNMAN, "Don't pretend, Detective. You find it intoxicating too. I can feel it."},
+         {SPEAKERGUNPOINT, "I'm not enjoying this. Lower the gun, and we'll talk."},
+         {SPEAKERGUNMAN, "Liar. Your lot always lie."},
+         {SPEAKERGUNPOINT, "I came here for you, Lucien. To spend the night with you, not this."},
+         {SPEAKERGUNMAN, "Coppers. All the same, every last one."},
+         {SPEAKERGUNPOINT, "Please, wait..."},
+         {SPEAKERGUNMAN, "Go to hell, copper."},
+     },
+     {},
+     {}},
+
+    // The surrendering road: the detective gives Lucien everything he asks for.
+    {SUSPECT,
+     {
+         {SUSPECT, "I knew you would come, love."},
+         {DETECTIVE, "I've thought of nothing else all day. Nothing but you."},
+         {SUSPECT, "Do I fill your thoughts so much?"},
+         {DETECTIVE, "What else is there?"},
+         {SUSPECT, "Nothing. Nothing but me, handsome."},
+         {DETECTIVE, "Sleep with me."},
+         {SUSPECT, "And what would you do for that, my darling detective?"},
+         {DETECTIVE, "Anything, love."},
+         {SUSPECT, "Anything?"},
+         {DETECTIVE, "Everything."},
+         {SUSPECT, "If someone bothered me, would you beat him black and blue for me?"},
+         {DETECTIVE, "He would wake up in hospital, if he woke at all."},
+         {SUSPECT, "Would you suffer a beating for me?"},
+         {DETECTIVE, "That'd be the noblest of acts."},
+         {SUSPECT, "Even if it was only for my fun?"},
+         {DETECTIVE, "Then I'd share the pleasure, wouldn't I?"},
+         {SUSPECT, "Tell me, would you murder for me to win my favours?"},
+         {DETECTIVE, "For you, Lucien? I'd have killed at once, and asked nothing."},
+         {SUSPECT, "And if I drew a gun on you, just like that?"},
+         {DETECTIVE, "I'd sense no danger. Never with you."},
+         {SUSPECT, "And if I pointed it at your heart, then?"},
+         {DETECTIVE, "I'd love it. All of you, fixed on me and no one else."},
+         {SUSPECT, "What if I said I was going to shoot you, Detective?"},
+         {DETECTIVE, "Then I'd call that fate a blessing. What better end could a man ask for?"},
+         {SUSPECT, "And do you love me, then?"},
+         {DETECTIVE, "Yes."},
+         {SUSPECT, "Do you think that I love you?"},
+         {DETECTIVE, "I wouldn't dare to presume."},
+         {SUSPECT, "Well, I might. I might love you, you know."},
+         {DETECTIVE, "Do you have a gun?"},
+         {SUSPECT, "Yes."},
+         {DETECTIVE, "Take it out."},
+         {SPEAKERGUNMAN, "I'm going to shoot you now, Ansel."},
+         {SPEAKERGUNPOINT, "Do it, then. I'm yours. I lo..."},
+     },
+     {},
+     {}},
+};
