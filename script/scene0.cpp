@@ -200,6 +200,7 @@ const KeyBlock sergeantleaveblock = {
     {},
     {},
 };
+
 }  // namespace
 
 const std::vector<KeyBlock> scene0blocks = {
