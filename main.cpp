@@ -39,7 +39,15 @@ static void setdisplay()
 static void init()
 {
     if (allegro_init() != 0) {
-        fprintf(stderr, "vesperpark: cannot start Allegro: %s\n", allegro_error);
+        // Without an X display Allegro finds no system driver and gives no reason.
+        const char *display = getenv("DISPLAY");
+        if (allegro_error[0])
+            fprintf(stderr, "vesperpark: cannot start Allegro: %s\n", allegro_error);
+        else if (!display || !display[0])
+            fprintf(stderr, "vesperpark: no display: DISPLAY is not set, and the game needs an "
+                            "X display of at least 1024x768\n");
+        else
+            fprintf(stderr, "vesperpark: cannot open the X display \"%s\"\n", display);
         exit(1);
     }
     init_sound();

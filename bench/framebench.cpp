@@ -2,6 +2,8 @@
 // frame drawn into the back buffer and copied to the screen), beside the
 // floor of two full-screen blits. Headless: the screen is a memory bitmap.
 // Uses the data tool's pictures from the build folder when they are there.
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -63,54 +65,82 @@ void walking()
     linenumber = 0;
 }
 
-// One pass of the driver without its music poll: the frame and the copy.
-void frame(benchmark::State &state)
+// The floor: the area picture copied to the buffer and the buffer to the screen.
+void floorpass()
 {
+    blit(maps[2], buffer, 0, 0, 0, 0, SCREENW, SCREENH);
+    blit(buffer, screen, 0, 0, 0, 0, SCREENW, SCREENH);
+}
+
+// One pass of the driver without its music poll: the frame and the copy.
+void framepass()
+{
+    GameLoop::draw();
+    blit(buffer, screen, 0, 0, 0, 0, SCREENW, SCREENH);
+}
+
+void memcpypass()
+{
+    static std::vector<char> a(SCREENW * SCREENH * 4, 1), b(a.size()), c(a.size());
+    memcpy(b.data(), a.data(), a.size());
+    memcpy(c.data(), b.data(), b.size());
+}
+
+double seconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Times a pass and the floor in turns, so that both meet the machine in the
+// same mood, and keeps the fastest of each: the cost with nothing in the way.
+void measure(benchmark::State &state, void (*pass)())
+{
+    double bestpass = 1, bestfloor = 1;
     for (auto _ : state) {
-        GameLoop::draw();
-        blit(buffer, screen, 0, 0, 0, 0, SCREENW, SCREENH);
+        double t0 = seconds();
+        floorpass();
         benchmark::ClobberMemory();
+        double t1 = seconds();
+        pass();
+        benchmark::ClobberMemory();
+        double t2 = seconds();
+        bestfloor = std::min(bestfloor, t1 - t0);
+        bestpass = std::min(bestpass, t2 - t1);
     }
+    state.counters["us"] = bestpass * 1e6;
+    state.counters["floor_us"] = bestfloor * 1e6;
+    state.counters["x_floor"] = bestpass / bestfloor;
 }
 
 void BM_Memcpy(benchmark::State &state)
 {
-    const size_t bytes = SCREENW * SCREENH * 4;
-    std::vector<char> a(bytes, 1), b(bytes), c(bytes);
-    for (auto _ : state) {
-        memcpy(b.data(), a.data(), bytes);
-        memcpy(c.data(), b.data(), bytes);
-        benchmark::ClobberMemory();
-    }
+    measure(state, memcpypass);
 }
 
 void BM_Floor(benchmark::State &state)
 {
-    for (auto _ : state) {
-        blit(maps[2], buffer, 0, 0, 0, 0, SCREENW, SCREENH);
-        blit(buffer, screen, 0, 0, 0, 0, SCREENW, SCREENH);
-        benchmark::ClobberMemory();
-    }
+    measure(state, floorpass);
 }
 
 void BM_Walking(benchmark::State &state)
 {
     walking();
-    frame(state);
+    measure(state, framepass);
 }
 
 void BM_Conversation(benchmark::State &state)
 {
     walking();
     talkmode = true;
-    frame(state);
+    measure(state, framepass);
 }
 
 void BM_Thought(benchmark::State &state)
 {
     walking();
     thinkmode = true;
-    frame(state);
+    measure(state, framepass);
 }
 
 // The band phase: the bands land on what the buffer held.
@@ -119,7 +149,7 @@ void BM_Bands(benchmark::State &state)
     walking();
     fade = true;
     fadecounter = 135;
-    frame(state);
+    measure(state, framepass);
 }
 
 // The curtain phase with the curtain over nearly the whole screen.
@@ -128,18 +158,17 @@ void BM_Curtain(benchmark::State &state)
     walking();
     fade = true;
     fadecounter = 89;
-    frame(state);
+    measure(state, framepass);
 }
 
-// Keeps the median of each benchmark's repetitions for the summary.
+// Keeps each benchmark's counters for the summary.
 class Summary : public benchmark::ConsoleReporter {
 public:
-    std::map<std::string, double> median;
+    std::map<std::string, benchmark::UserCounters> counters;
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &r : runs)
-            if (r.aggregate_name == "median")
-                median[r.run_name.function_name] = r.GetAdjustedRealTime();
+            counters[r.run_name.function_name] = r.counters;
         ConsoleReporter::ReportRuns(runs);
     }
 };
@@ -147,7 +176,7 @@ public:
 }  // namespace
 
 #define FRAMEBENCH(f) \
-    BENCHMARK(f)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true)
+    BENCHMARK(f)->Unit(benchmark::kMicrosecond)->MinTime(1.0)
 
 FRAMEBENCH(BM_Memcpy);
 FRAMEBENCH(BM_Floor);
@@ -164,7 +193,6 @@ int main(int argc, char **argv)
     Summary summary;
     benchmark::RunSpecifiedBenchmarks(&summary);
 
-    const double floor = summary.median["BM_Floor"];
     struct { const char *name, *what; double target; } rows[] = {
         {"BM_Memcpy", "2x 3 MiB memcpy (reference)", 0},
         {"BM_Floor", "floor: 2 full-screen blits", 0},
@@ -174,20 +202,23 @@ int main(int argc, char **argv)
         {"BM_Bands", "band phase", 1.10},
         {"BM_Curtain", "curtain phase (89)", 1.25},
     };
-    printf("\nframe = GameLoop::draw + copy of the buffer to the screen; %s pictures\n",
+    printf("\nframe = GameLoop::draw + copy of the buffer to the screen, timed in turns\n"
+           "with the floor; fastest of each; %s pictures\n",
            realpictures ? "the data tool's" : "stand-in");
-    printf("%-32s %10s %8s %8s\n", "", "us/frame", "x floor", "target");
+    printf("%-32s %10s %10s %8s %8s\n", "", "us/frame", "floor us", "x floor", "target");
     bool allmet = true;
     for (auto &r : rows) {
-        if (!summary.median.count(r.name) || floor <= 0)
+        if (!summary.counters.count(r.name))
             continue;
-        double t = summary.median[r.name], ratio = t / floor;
+        benchmark::UserCounters &c = summary.counters[r.name];
+        double ratio = c["x_floor"];
         bool met = r.target == 0 || ratio <= r.target;
         allmet &= met;
         char target[16] = "";
         if (r.target > 0)
             snprintf(target, sizeof target, "<= %.2f", r.target);
-        printf("%-32s %10.1f %8.3f %8s %s\n", r.what, t, ratio, target, met ? "" : "MISSED");
+        printf("%-32s %10.1f %10.1f %8.3f %8s %s\n", r.what, double(c["us"]),
+               double(c["floor_us"]), ratio, target, met ? "" : "MISSED");
     }
     return allmet ? 0 : 1;
 }

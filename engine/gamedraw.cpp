@@ -14,10 +14,11 @@
 #include "engine/text.h"
 #include "engine/world.h"
 
-// The driver draws many frames per tick, and Allegro's masked_blit and
-// rectfill go pixel by pixel through a bank switch per row; these two do the
-// same to the back buffer a row at a time. Every bitmap of the game is a
-// 32-bit memory bitmap (the colour depth is set before any is made).
+// The driver draws many frames per tick, and Allegro's blit, masked_blit and
+// rectfill go through a bank switch per row, the last two pixel by pixel;
+// the frame is painted with the same results a row at a time instead. Every
+// bitmap of the game is a 32-bit memory bitmap (the colour depth is set
+// before any is made).
 typedef uint32_t pixels4 __attribute__((vector_size(16)));
 
 // masked_blit of a whole sprite: its mask-colour pixels leave the buffer as it was.
@@ -124,7 +125,8 @@ void GameLoop::draw()
     // are painted black anyway, so the area picture is copied only below it.
     const int curtain =
         fade && fadecounter >= 1 && fadecounter <= 90 ? (SCREENH - 1) * fadecounter / 90 : -1;
-    blit(maps[area], buffer, 0, curtain + 1, 0, curtain + 1, SCREENW, SCREENH - 1 - curtain);
+    for (int y = curtain + 1; y < SCREENH; y++)
+        memcpy(buffer->line[y], maps[area]->line[y], SCREENW * sizeof(uint32_t));
     for (int j = 0; j < COLUMNS; j++) {
         for (int k = 0; k < ROWS; k++) {
             int code = mask[scene][area][k][j];

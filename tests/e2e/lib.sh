@@ -47,17 +47,16 @@ start_game() {
     GAME_PID=$!
 }
 
-# Waits for the game to end; prints its exit status.
+# Waits for the game to end and sets EXIT_STATUS.
 wait_exit() {
     for _ in $(seq 100); do
         kill -0 "$GAME_PID" 2>/dev/null || break
         sleep 0.1
     done
     kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not exit"
-    status=0
-    wait "$GAME_PID" || status=$?
+    EXIT_STATUS=0
+    wait "$GAME_PID" || EXIT_STATUS=$?
     GAME_PID=
-    echo "$status"
 }
 
 game_output() {
@@ -95,8 +94,11 @@ looks_like() {
 # Counts the pixels of a region (WxH+X+Y) of the last screenshot that are
 # exactly the given colour ("r,g,b").
 count_colour() {
-    convert "$SHOT" -crop "$1" +repage -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
-        -format '%[fx:int(mean*w*h+0.5)]' info:
+    size=${1%%+*}
+    convert "$SHOT" -crop "$1" +repage "$WORK/a.png"
+    convert -size "$size" "xc:rgb($2)" "$WORK/b.png"
+    differ=$(compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 || true)
+    echo $((${size%x*} * ${size#*x} - ${differ%% *}))
 }
 
 # Waits (up to the given seconds) for a shell condition to hold on a fresh
@@ -132,20 +134,23 @@ walk() {
     done
 }
 
-# Focuses the game's window so that it receives the keys.
+# Waits for the game's window and puts the pointer over it: with no window
+# manager the keyboard follows the pointer.
 focus_game() {
     for _ in $(seq 100); do
-        wid=$(xdotool search --pid "$GAME_PID" 2>/dev/null | head -n1 || true)
-        [ -n "$wid" ] && break
+        xdotool search --name "^vesperpark$" >/dev/null 2>&1 && break
         sleep 0.1
     done
-    [ -n "$wid" ] || fail "no game window"
-    xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+    xdotool search --name "^vesperpark$" >/dev/null 2>&1 || fail "no game window"
+    xdotool mousemove 512 384
 }
 
-# The conversation or thought box: its black rectangle, top row 91 or 552.
+# The conversation or thought box: its black rectangle, top row 91 or 552,
+# with the area picture still showing just left of it (a fade or the black
+# ending screen is not a box).
 box_shown() {
-    [ "$(count_colour 400x130+281+${1}  0,0,0)" -gt 20000 ] 2>/dev/null
+    [ "$(count_colour 400x130+281+"$1" 0,0,0)" -gt 20000 ] &&
+        [ "$(count_colour 8x130+270+"$1" 0,0,0)" -lt 1000 ]
 }
 
 # Presses Space until the box at the given top row has gone (at most n times).

@@ -24,7 +24,7 @@ page_through 552 40
 walk Up
 wait_for 5 "the street never showed" looks_like "$DATA/bmp/map2.bmp" 44x720+0+0
 
-xdotool key Escape
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "exit status $status after Esc"
+tap Escape
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after Esc"
 echo "PASS"

@@ -38,7 +38,7 @@ sleep 1.2  # the ending screen takes Space from its 62nd tick on
 tap space
 wait_for 5 "the title did not come back" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
 
-xdotool key Escape
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "exit status $status after Esc"
+tap Escape
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after Esc"
 echo "PASS"

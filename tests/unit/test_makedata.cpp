@@ -14,6 +14,7 @@
 #include <aldumb.h>
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "engine/world.h"
 #include "tests/support/headless.h"
@@ -35,6 +36,14 @@ std::vector<uint8_t> readall(const std::string &file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A folder of this process's own, so that test processes run side by side
+// do not write over each other's files.
+std::string scratch(const char *name)
+{
+    return (std::filesystem::temp_directory_path() /
+            ("makedata-test-" + std::to_string(getpid()) + "-" + name)).string();
+}
+
 bool runtool(const std::string &dir)
 {
     std::filesystem::remove_all(dir);
@@ -46,9 +55,10 @@ protected:
     static void SetUpTestSuite()
     {
         headless_start();
-        outdir = (std::filesystem::temp_directory_path() / "makedata-test-a").string();
+        outdir = scratch("a");
         ASSERT_TRUE(runtool(outdir)) << "./makedata must be run from the build folder";
     }
+    static void TearDownTestSuite() { std::filesystem::remove_all(outdir); }
 };
 
 struct Mean {
@@ -92,7 +102,7 @@ int commoncode(int area, int row, int column)
 
 TEST_F(MakeData, WritesEveryFileAndTheSameBytesEachRun)
 {
-    std::string again = (std::filesystem::temp_directory_path() / "makedata-test-b").string();
+    std::string again = scratch("b");
     ASSERT_TRUE(runtool(again));
     for (const char *file : FILES) {
         std::vector<uint8_t> a = readall(path(file)), b = readall(again + "/" + file);

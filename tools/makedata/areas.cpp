@@ -33,7 +33,7 @@ void grass(BITMAP *b, int x0, int y0, uint32_t seed)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = fbm(x / 22.0f, y / 22.0f, 11, 4);
             float fine = valuenoise(x / 2.0f, y / 5.0f, 12);
-            Rgb c = mix({24, 48, 30}, {44, 76, 42}, n);
+            Rgb c = mix({42, 72, 38}, {64, 100, 52}, n);
             putpixel(b, x, y, rgb(scale(c, 0.85f + fine * 0.3f)));
         }
     Rng r(seed);
@@ -63,7 +63,7 @@ void leaves(BITMAP *b, int x0, int y0, int count, int cx, int cy, int radius, Rn
         }
         // leaves catch the lamp light from above and fall into shadow below
         float lit = fbm(x / 18.0f, y / 18.0f, 17, 3) * 1.3f - (radius > 0 ? float(y - cy) / radius * 0.25f : 0);
-        Rgb c = mix({10, 26, 16}, {52, 92, 50}, std::min(1.0f, std::max(0.0f, lit + r.spread(0.2f))));
+        Rgb c = mix({6, 16, 10}, {36, 66, 36}, std::min(1.0f, std::max(0.0f, lit + r.spread(0.2f))));
         ellipsefill(b, x, y, 2 + r.below(3), 1 + r.below(3), rgb(c));
     }
 }
@@ -74,11 +74,11 @@ void foliage(BITMAP *b, int x0, int y0, uint32_t seed, bool tree)
     set_clip_rect(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1);
     if (tree) {  // a round crown standing on the lawn, its shadow beside it
         grass(b, x0, y0, seed);
-        circlefill(b, x0 + 66, y0 + 68, 56, rgb({12, 22, 14}));
-        circlefill(b, x0 + 60, y0 + 60, 56, rgb({14, 32, 20}));
-        leaves(b, x0, y0, 900, x0 + 60, y0 + 60, 54, r);
+        circlefill(b, x0 + 66, y0 + 68, 60, rgb({8, 14, 10}));
+        circlefill(b, x0 + 60, y0 + 60, 60, rgb({10, 24, 14}));
+        leaves(b, x0, y0, 1000, x0 + 60, y0 + 60, 58, r);
     } else {
-        noisefill(b, x0, y0, tilesize, tilesize, {12, 28, 16}, 0.3f, 9, seed);
+        noisefill(b, x0, y0, tilesize, tilesize, {8, 20, 12}, 0.3f, 9, seed);
         leaves(b, x0, y0, 1400, 0, 0, 0, r);
     }
     set_clip_rect(b, 0, 0, b->w - 1, b->h - 1);
@@ -122,7 +122,7 @@ void parkgate(BITMAP *b, int x0, int y0)
 
 void cobbles(BITMAP *b, int x0, int y0)
 {
-    rectfill(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1, rgb({22, 24, 30}));
+    rectfill(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1, rgb({34, 36, 44}));
     set_clip_rect(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1);
     const int sw = 20, sh = 15;
     for (int row = (y0 - 20) / sh; row * sh < y0 + tilesize + sh; row++) {
@@ -130,8 +130,8 @@ void cobbles(BITMAP *b, int x0, int y0)
         for (int col = (x0 - 40) / sw; col * sw < x0 + tilesize + sw; col++) {
             int cx = col * sw + shift + sw / 2, cy = row * sh + sh / 2;
             Rng r((uint32_t)(row * 977 + col * 131 + 5));
-            int v = 56 + r.below(26);
-            Rgb c = {v, v + 2, v + 10};
+            int v = 80 + r.below(28);
+            Rgb c = {v, v + 3, v + 12};
             ellipsefill(b, cx, cy, sw / 2 - 1, sh / 2 - 1, rgb(scale(c, 0.75f)));
             ellipsefill(b, cx - 1, cy - 1, sw / 2 - 2, sh / 2 - 2, rgb(c));
             if (r.below(3) == 0)
@@ -143,7 +143,7 @@ void cobbles(BITMAP *b, int x0, int y0)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = fbm(x / 60.0f, y / 30.0f, 91, 3);
             if (n > 0.62f)
-                blendpixel(b, x, y, {30, 36, 56}, std::min(1.0f, (n - 0.62f) * 12));
+                blendpixel(b, x, y, {40, 48, 70}, std::min(0.7f, (n - 0.62f) * 8));
         }
     set_clip_rect(b, 0, 0, b->w - 1, b->h - 1);
 }
@@ -164,7 +164,7 @@ void brick(BITMAP *b, int x0, int y0, int w, int h, Rgb base, uint32_t seed)
 void window(BITMAP *b, int x, int y, int w, int h, bool lit, uint32_t seed)
 {
     rectfill(b, x - 3, y - 3, x + w + 2, y + h + 2, rgb({34, 30, 28}));
-    Rgb glass = lit ? Rgb{196, 156, 84} : Rgb{22, 28, 46};
+    Rgb glass = lit ? Rgb{170, 134, 74} : Rgb{30, 34, 52};
     for (int yy = y; yy < y + h; yy++)
         hline(b, x, yy, x + w - 1, rgb(scale(glass, 1.1f - 0.35f * (yy - y) / h)));
     if (lit) {  // a drawn curtain and someone's lamp
@@ -182,10 +182,9 @@ void window(BITMAP *b, int x, int y, int w, int h, bool lit, uint32_t seed)
 
 void facade(BITMAP *b, int x0, int y0, int row, int column)
 {
-    Rgb base = row == 0 ? Rgb{92, 44, 36} : Rgb{70, 52, 46};
-    brick(b, x0, y0, tilesize, tilesize, base, row * 8 + column);
+    brick(b, x0, y0, tilesize, tilesize, {92, 44, 36}, row * 8 + column);
     Rng r((uint32_t)(row * 8 + column + 1));
-    window(b, x0 + 28, y0 + 18, 64, 58, r.below(3) == 0, r.next());
+    window(b, x0 + 38, y0 + 24, 44, 44, r.below(3) == 0, r.next());
 }
 
 void bardoor(BITMAP *b, int x0, int y0)
@@ -205,11 +204,11 @@ void bardoor(BITMAP *b, int x0, int y0)
 
 void archway(BITMAP *b, int x0, int y0)
 {
-    brick(b, x0, y0, tilesize, tilesize, {70, 52, 46}, 77);
-    // a passage through the houses, back to the park
-    rectfill(b, x0 + 18, y0, x0 + 101, y0 + tilesize - 1, rgb({14, 14, 18}));
-    gravel(b, x0 + 28, y0, 64, tilesize, 55);
-    edgeshade(b, x0 + 18, y0, 84, tilesize, 1, 70, 0.8f);
+    brick(b, x0, y0, tilesize, tilesize, {92, 44, 36}, 77);
+    // a lit passage through the houses, back to the park
+    rectfill(b, x0 + 14, y0, x0 + 105, y0 + tilesize - 1, rgb({60, 56, 48}));
+    gravel(b, x0 + 20, y0, 80, tilesize, 55);
+    glow(b, x0 + 60, y0 + 40, 80, {90, 70, 30}, 0.9f);
     for (int x = x0 + 22; x < x0 + 100; x += 9)  // the park railings beyond
         vline(b, x, y0 + 84, y0 + 118, rgb({10, 10, 12}));
     hline(b, x0 + 18, y0 + 88, x0 + 101, rgb({10, 10, 12}));
@@ -307,9 +306,9 @@ void carpet(BITMAP *b, int x0, int y0)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = fbm(x / 5.0f, y / 5.0f, 41, 2);
             int dx = std::abs((x - FIELDX) % 40 - 20), dy = std::abs(y % 40 - 20);
-            Rgb c = mix({48, 56, 80}, {66, 76, 104}, n);
+            Rgb c = mix({84, 26, 34}, {106, 36, 44}, n);
             if (dx + dy == 16 || dx + dy == 17)
-                c = {96, 86, 60};  // a faded gold lozenge
+                c = {140, 110, 60};  // a faded gold lozenge
             putpixel(b, x, y, rgb(c));
         }
 }
@@ -423,21 +422,23 @@ void lights(BITMAP *b, int area)
 {
     switch (area) {
     case PARK:  // two park lamps among the trees
-        glow(b, cellx(3) + 60, celly(2) + 60, 260, {90, 80, 40}, 0.9f);
-        glow(b, cellx(6) + 60, celly(4) + 60, 200, {70, 64, 34}, 0.8f);
-        circlefill(b, cellx(3) + 60, celly(2) + 60, 9, rgb({40, 40, 44}));
-        circlefill(b, cellx(3) + 60, celly(2) + 60, 6, rgb({255, 236, 170}));
+        for (int c : {2, 6}) {
+            int x = cellx(c) - 1, y = celly(c == 2 ? 2 : 4) - 1;
+            glow(b, x, y, 220, {90, 80, 40}, 0.4f);
+            circlefill(b, x, y, 7, rgb({30, 30, 34}));
+            circlefill(b, x, y, 4, rgb({255, 236, 170}));
+        }
         break;
     case STREET:  // street lamps along the kerb
         for (int c = 1; c < COLUMNS; c += 3)
-            glow(b, cellx(c) + 60, celly(3), 190, {90, 84, 56}, 0.9f);
+            glow(b, cellx(c) + 60, celly(3), 170, {90, 84, 56}, 0.4f);
         break;
     case BAR:  // lamps hanging over the room
         for (int c = 1; c < COLUMNS; c += 2)
-            glow(b, cellx(c) + 60, celly(3) + 60, 160, {80, 54, 20}, 0.8f);
+            glow(b, cellx(c) + 60, celly(3) + 60, 150, {80, 54, 20}, 0.35f);
         break;
     default:  // one standard lamp in the corner
-        glow(b, cellx(1) + 20, celly(2) + 20, 300, {90, 76, 44}, 0.9f);
+        glow(b, cellx(1) + 20, celly(2) + 20, 240, {90, 76, 44}, 0.32f);
         break;
     }
 }

@@ -2,7 +2,6 @@
 // evening in the bar and the last meeting in the flat. Each is written as
 // chords, a bass line, drums and a melody, one bar of 16 rows per chord.
 #include <cctype>
-#include <cstring>
 #include <sstream>
 
 #include "tools/makedata/instruments.h"

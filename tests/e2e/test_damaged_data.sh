@@ -1,0 +1,151 @@
+#!/bin/bash
+# Damaged and missing data, and displays the game cannot use: a broken
+# picture stops start-up with a message naming the file; a broken module or
+# sample leaves the game running, silent where it must be; no display, or
+# one smaller than 1024x768, is refused at once with a message.
+. "$(dirname "$0")/lib.sh"
+
+PICTURES="bmp/sprites.bmp bmp/intro.bmp bmp/titlescreen.bmp bmp/map1.bmp bmp/map2.bmp bmp/map3.bmp bmp/map4.bmp"
+SOUNDS="xm/scene1.xm xm/scene2.xm xm/scene3.xm xm/scene4.xm wav/gunshot.wav wav/gunshot2.wav"
+COPY=$WORK/data
+
+# A sound device that takes the stream and throws it away, so that the music
+# is rendered as on a machine with sound; where ALSA is missing the game
+# simply has no sound device, which it must survive as well.
+export HOME=$WORK/home
+mkdir -p "$HOME"
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
+
+# Bytes that look random but are the same on every run.
+noise() {
+    openssl enc -aes-128-ctr -nosalt -K 0f1e2d3c4b5a69788796a5b4c3d2e1f0 -iv 0 </dev/zero 2>/dev/null |
+        head -c "$1"
+}
+
+# A fresh data folder of links to the build's data, with one file damaged:
+# missing, empty, truncated (half kept), random (all bytes random) or
+# tail (the first kilobyte kept, the rest random).
+damage() {
+    file=$1
+    how=$2
+    rm -rf "$COPY"
+    for d in bmp xm wav; do
+        mkdir -p "$COPY/$d"
+        for f in "$DATA/$d"/*; do ln -s "$f" "$COPY/$d/"; done
+    done
+    target=$COPY/$file
+    size=$(stat -L -c %s "$DATA/$file")
+    rm "$target"
+    case $how in
+    missing) ;;
+    empty) : >"$target" ;;
+    truncated) head -c $((size / 2)) "$DATA/$file" >"$target" ;;
+    random) noise "$size" >"$target" ;;
+    tail) { head -c 1024 "$DATA/$file"; noise $((size - 1024)); } >"$target" ;;
+    esac
+}
+
+# The game is still running and shows the intro or the title picture.
+on_intro_or_title() {
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(game_output)"
+    looks_like "$DATA/bmp/intro.bmp" 320x240+352+264 || looks_like "$DATA/bmp/titlescreen.bmp" 320x240+352+264
+}
+
+stop_game() {
+    kill "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
+    GAME_PID=
+}
+
+start_display
+
+for file in $PICTURES; do
+    for how in missing empty truncated random; do
+        damage "$file" "$how"
+        echo "$file $how"
+        start=$(date +%s%N)
+        start_game "$COPY"
+        wait_exit
+        status=$EXIT_STATUS
+        ms=$((($(date +%s%N) - start) / 1000000))
+        [ "$status" -ne 0 ] || fail "$file $how: exit status 0"
+        game_output | grep -q "vesperpark: .*\"$file\"" ||
+            fail "$file $how: no message naming the file: $(game_output)"
+        [ "$ms" -lt 5000 ] || fail "$file $how: took $ms ms to give up"
+    done
+done
+echo "pictures: each of 7 missing, empty, truncated, random: refused with the file named"
+
+# Random pixels under a sound header are still a picture: the game shows it.
+for file in $PICTURES; do
+    damage "$file" tail
+    echo "$file tail"
+    start_game "$COPY"
+    sleep 2
+    kill -0 "$GAME_PID" 2>/dev/null || fail "$file tail: the game ended: $(game_output)"
+    stop_game
+done
+
+for file in $SOUNDS; do
+    for how in missing empty truncated random tail; do
+        damage "$file" "$how"
+        echo "$file $how"
+        start_game "$COPY"
+        wait_for 10 "$file $how: neither intro nor title shown" on_intro_or_title
+        stop_game
+    done
+done
+
+# The title module plays on the intro, the first scene's from a new game on:
+# both played while damaged, the second from the game screen.
+for how in truncated tail; do
+    damage xm/scene2.xm "$how"
+    start_game "$COPY"
+    wait_for 10 "scene2.xm $how: no title" looks_like "$DATA/bmp/titlescreen.bmp" 320x240+352+264
+    focus_game
+    sleep 1.2
+    tap space
+    wait_for 5 "scene2.xm $how: the game did not start" box_shown 552
+    sleep 1
+    kill -0 "$GAME_PID" 2>/dev/null || fail "scene2.xm $how: the game ended: $(game_output)"
+    stop_game
+done
+echo "modules and samples: each of 6 missing, empty, truncated, random, tail: the game plays on"
+
+# A module whose speed (offset 76) or tempo (offset 78) is zero: silent, no
+# division by zero.
+for offset in 76 78; do
+    damage xm/scene1.xm missing
+    cp "$DATA/xm/scene1.xm" "$COPY/xm/scene1.xm"
+    printf '\0\0' | dd of="$COPY/xm/scene1.xm" bs=1 seek=$offset conv=notrunc status=none
+    start_game "$COPY"
+    wait_for 10 "zero word at $offset: neither intro nor title shown" on_intro_or_title
+    sleep 2
+    kill -0 "$GAME_PID" 2>/dev/null || fail "zero word at $offset: the game ended: $(game_output)"
+    stop_game
+done
+echo "modules with speed or tempo 0: the game plays on, silent"
+
+# No display at all.
+start=$(date +%s%N)
+(unset DISPLAY && cd "$DATA" && exec "$GAME") >"$WORK/game.out" 2>&1 </dev/null &
+GAME_PID=$!
+wait_exit
+status=$EXIT_STATUS
+ms=$((($(date +%s%N) - start) / 1000000))
+[ "$status" -ne 0 ] || fail "no display: exit status 0"
+game_output | grep -q "vesperpark: .*display" || fail "no display: unclear message: $(game_output)"
+[ "$ms" -lt 5000 ] || fail "no display: took $ms ms"
+echo "no display: refused in $ms ms: $(game_output | grep vesperpark:)"
+
+# A display smaller than the game's screen.
+kill "$XVFB_PID"
+wait "$XVFB_PID" 2>/dev/null || true
+start_display 800x600
+start_game
+wait_exit
+status=$EXIT_STATUS
+[ "$status" -ne 0 ] || fail "800x600 display: exit status 0"
+game_output | grep -q "vesperpark: .*800x600" || fail "800x600 display: unclear message: $(game_output)"
+echo "800x600 display: refused: $(game_output | grep vesperpark:)"
+echo PASS
