@@ -1,15 +1,14 @@
-// Whole-game replays from a walkthrough of held keys (see replay.h).
+// Whole-game replays from a route of held keys (see replay.h).
 #include "tests/support/replay.h"
 
 #include <gtest/gtest.h>
 
-#include <allegro.h>
+#include <cstring>
+#include <sstream>
 
 #include "engine/driver.h"
 #include "engine/game.h"
 #include "engine/gameover.h"
-#include "engine/pictures.h"
-#include "engine/sound.h"
 #include "engine/talk.h"
 #include "engine/title.h"
 #include "engine/world.h"
@@ -17,101 +16,76 @@
 
 namespace {
 
-const int CELLTICKS = 30;  // ticks to walk from one cell to the next
-
-const char *const actornames[] = {"DETECTIVE", "FRIEND",       "BARMAN",        "CLUBBER", "SERGEANT",
-                                  "SUSPECT",   "VICTIM",       "SERGEANTSTAY",  "SERGEANTLEAVE",
-                                  "NOACTOR"};
-const char *const endingnames[] = {"ENDINGNOTHOUGHT", "ENDINGHOPELESS", "ENDINGSUSPICION",
-                                   "ENDINGRESIST", "ENDINGSURRENDER"};
+const char *const names[] = {"DETECTIVE", "FRIEND", "BARMAN", "CLUBBER", "SERGEANT",
+                             "SUSPECT", "VICTIM", "SERGEANTSTAY", "SERGEANTLEAVE", "NOACTOR"};
+const char *const endings[] = {"NOTHOUGHT", "HOPELESS", "SUSPICION", "RESIST", "SURRENDER"};
 
 using Keys = std::vector<int>;
 
-int scancode(const std::string &name)
-{
-    static const struct {
-        const char *name;
-        int code;
-    } keynames[] = {{"UP", KEY_UP},       {"DOWN", KEY_DOWN}, {"LEFT", KEY_LEFT},
-                    {"RIGHT", KEY_RIGHT}, {"SPACE", KEY_SPACE}, {"T", KEY_T}};
-    for (const auto &k : keynames) {
-        if (name == k.name)
-            return k.code;
-    }
-    ADD_FAILURE() << "unknown key in route: " << name;
-    return KEY_ESC;
-}
-
-Keys parsekeys(const std::string &keys)
-{
-    Keys down;
-    size_t start = 0;
-    while (start < keys.size()) {
-        size_t plus = keys.find('+', start);
-        if (plus == std::string::npos)
-            plus = keys.size();
-        down.push_back(scancode(keys.substr(start, plus - start)));
-        start = plus + 1;
-    }
-    return down;
-}
-
-void hold(std::vector<Keys> &ticks, const Keys &down, int n)
-{
-    ticks.insert(ticks.end(), n, down);
-}
-
-void page(std::vector<Keys> &ticks, int n)
-{
-    for (int i = 0; i < n; i++) {
-        hold(ticks, {}, 1);
-        hold(ticks, {KEY_SPACE}, 1);
-    }
-}
-
 // One entry per tick: the keys held in it.
-std::vector<Keys> expand(const Route &route)
+std::vector<Keys> expand(const std::string &route)
 {
     std::vector<Keys> ticks;
-    for (const Step &s : route) {
-        const std::string &k = s.keys;
-        if (k.rfind("walk ", 0) == 0) {
-            hold(ticks, parsekeys(k.substr(5)), s.n * CELLTICKS);
-        } else if (k.rfind("talk ", 0) == 0) {
-            hold(ticks, parsekeys(k.substr(5)), 1);
-            page(ticks, s.n);
-        } else if (k == "think") {
-            hold(ticks, {KEY_T}, 1);
-            page(ticks, s.n);
-        } else if (k == "page") {
-            page(ticks, s.n);
+    auto hold = [&](Keys keys, int n) { ticks.insert(ticks.end(), n, keys); };
+    auto page = [&](int n) {
+        for (int i = 0; i < n; i++) {
+            hold({}, 1);
+            hold({KEY_SPACE}, 1);
+        }
+    };
+    const char *const moves = "UDLRudlr";
+    const int arrows[] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT};
+    std::istringstream in(route);
+    for (std::string m; in >> m;) {
+        int n = m.size() > 1 ? std::stoi(m.substr(1)) : 1;
+        const char *d = std::strchr(moves, m[0]);
+        if (d && d - moves < 4) {
+            hold({arrows[d - moves]}, 30 * n);
+        } else if (d) {
+            hold({arrows[d - moves - 4]}, 1);
+            page(n);
+        } else if (m[0] == 'T') {
+            hold({KEY_T}, 1);
+            page(n);
+        } else if (m[0] == 'P') {
+            page(n);
+        } else if (m[0] == 'S' || m[0] == '.') {
+            hold(m[0] == 'S' ? Keys{KEY_SPACE} : Keys{}, n);
         } else {
-            hold(ticks, parsekeys(k), s.n);
+            ADD_FAILURE() << "bad move in route: " << m;
         }
     }
     return ticks;
 }
 
-// What the game screen shows, as far as the notes need it.
-struct Snapshot {
-    bool talkmode, thinkmode, fade, sceneend;
-    int area, musicindex, samplesplayed, clearthoughts, sexthoughts;
-};
+std::string str(int n) { return std::to_string(n); }
 
-Snapshot now()
+// The ending screen's frame: its text starting at 450,380, or all black.
+std::string endingpicture()
 {
-    return {::talkmode, ::thinkmode, ::fade, ::sceneend, ::area, ::musicindex, ::samplesplayed,
-            ::clearthoughts, ::sexthoughts};
+    const int black = makecol(0, 0, 0), white = makecol(255, 255, 255);
+    bool atstart = false, any = false;
+    for (int y = 0; y < SCREENH; y++)
+        for (int x = 0; x < SCREENW; x++) {
+            int c = getpixel(buffer, x, y);
+            if (c == black)
+                continue;
+            if (c != white || x < 450 || y < 380)
+                return "stray pixels";
+            any = true;
+            atstart |= x < 458 && y < 388;
+        }
+    return !any ? "black" : atstart ? "text" : "text elsewhere";
 }
 
-class Player {
-public:
-    explicit Player(const Route &route) : ticks(expand(route)) {}
-
+struct Player {
+    std::vector<Keys> ticks;
+    size_t next = 0;
     std::vector<std::string> notes;
+    int gameticks = 0, closingtick = 0;  // the Space that began the last fade
 
-    // Runs screen T tick by tick, each tick with its keys, its logic and its
-    // frame, then watch(); false when the route ends before the screen does.
+    // Runs screen T tick by tick, each tick with its keys, logic and frame,
+    // then watch(); false when the route ends before the screen does.
     template <class T, class Watch>
     bool run(Watch watch)
     {
@@ -128,141 +102,88 @@ public:
         return true;
     }
 
-    bool title();
-    bool game();
-    bool ending();
-
-private:
-    std::vector<Keys> ticks;
-    size_t next = 0;
-    int closingtick = 0;  // game tick of the Space that started the last fade
-    int gameticks = 0;
-};
-
-bool Player::title()
-{
-    TitleLoop::initialize();
-    bool first = true;
-    return run<TitleLoop>([&] {
-        if (!first)
-            return;
-        first = false;
-        bool drawn = getpixel(buffer, SCREENW / 2, SCREENH / 2) ==
-                     getpixel(titlescreen, SCREENW / 2, SCREENH / 2);
-        notes.push_back(std::string(drawn ? "title" : "title not drawn") + ", music " +
-                        std::to_string(musicindex));
-    });
-}
-
-bool Player::game()
-{
-    GameLoop::initialize();
-    notes.push_back("new game, music " + std::to_string(musicindex));
-    Snapshot was = now();
-    Actors talker = actorconv, thinker = NOACTOR;
-    const char *kind = "";
-    gameticks = 0;
-    return run<GameLoop>([&] {
-        gameticks++;
-        Snapshot is = now();
-        if (was.sceneend && !is.sceneend) {
-            std::string next = overatfade ? endingnames[endingtype] : "scene " + std::to_string(scene);
-            if (!overatfade && endingtype >= 0)
-                next += std::string(" (") + endingnames[endingtype] + ")";
-            notes.push_back("fade " + std::to_string(fadecounter) + ": clear " +
-                            std::to_string(was.clearthoughts) + ", desire " +
-                            std::to_string(was.sexthoughts) + " -> " + next);
-        }
-        if (is.musicindex != was.musicindex)
-            notes.push_back("music " + std::to_string(is.musicindex));
-        if (is.area != was.area)
-            notes.push_back("area " + std::to_string(is.area));
-        if (is.talkmode && !was.talkmode)
-            talker = actorconv;
-        if (!is.talkmode && was.talkmode)
-            notes.push_back("talk " + std::string(actornames[talker]) + ": " +
-                            std::to_string(linenumber) + (linenumber == 1 ? " line" : " lines"));
-        if (is.thinkmode && !was.thinkmode) {
-            thinker = actorconv;
-            kind = is.sexthoughts > was.sexthoughts ? " desire" : " clear";
-        }
-        if (!is.thinkmode && was.thinkmode)
-            notes.push_back("think " + std::string(actornames[thinker]) + ": " +
-                            std::to_string(linenumber) + kind);
-        if (is.samplesplayed != was.samplesplayed)
-            notes.push_back("gunshot");
-        if (is.fade && !was.fade)
-            closingtick = gameticks;
-        if (!is.fade && was.fade)
-            notes.push_back("fade over: scene " + std::to_string(scene) + ", area " +
-                            std::to_string(area) + ", at " + std::to_string(px) + "," +
-                            std::to_string(py));
-        was = is;
-    });
-}
-
-// How the ending screen's frame looks: its text starting at 450,380, or all black.
-std::string endingpicture()
-{
-    const int white = makecol(255, 255, 255), black = makecol(0, 0, 0);
-    bool atstart = false, stray = false, anywhite = false;
-    for (int y = 0; y < SCREENH; y++) {
-        for (int x = 0; x < SCREENW; x++) {
-            int c = getpixel(buffer, x, y);
-            if (c == black)
-                continue;
-            anywhite = true;
-            if (c != white || x < 450 || y < 380)
-                stray = true;
-            else if (x < 458 && y < 388)
-                atstart = true;
-        }
+    bool title()
+    {
+        TitleLoop::initialize();
+        bool drawn = false;
+        notes.push_back("title m" + str(musicindex));
+        return run<TitleLoop>([&] {
+            if (!drawn && getpixel(buffer, 512, 384) != getpixel(titlescreen, 512, 384))
+                notes.back() = "title not drawn";
+            drawn = true;
+        });
     }
-    if (stray)
-        return "unexpected pixels";
-    if (!anywhite)
-        return "black";
-    return atstart ? "text at 450,380" : "text elsewhere";
-}
 
-bool Player::ending()
-{
-    GameOverLoop::initialize();
-    int n = 0;
-    bool done = run<GameOverLoop>([&] {
-        if (++n > 1)
-            return;
-        notes.push_back(std::string("ending screen ") + endingnames[endingtype] + ", " +
-                        std::to_string(gameticks - closingtick) +
-                        " ticks after the last Space, music " + std::to_string(musicindex) +
-                        ", " + endingpicture());
-    });
-    if (done)
-        notes.push_back("ending screen left at its tick " + std::to_string(n));
-    return done;
-}
+    bool game()
+    {
+        GameLoop::initialize();
+        notes.push_back("game m" + str(musicindex));
+        bool wastalk = talkmode, wasthink = false, wasend = false, wasfade = false;
+        int shots = samplesplayed, clear = 0, desire = 0;
+        Actors who = actorconv;
+        const char *kind = "";
+        gameticks = 0;
+        return run<GameLoop>([&] {
+            gameticks++;
+            if (wasend && !sceneend) {
+                std::string to = overatfade ? endings[endingtype] : "scene " + str(scene);
+                if (!overatfade && endingtype >= 0)
+                    to += std::string(" ") + endings[endingtype];
+                notes.push_back("fade " + str(fadecounter) + " c" + str(clear) + " d" + str(desire) +
+                                " -> " + to);
+            }
+            if ((talkmode && !wastalk) || (thinkmode && !wasthink))
+                who = actorconv;
+            if (thinkmode && !wasthink)
+                kind = sexthoughts > desire ? " desire" : " clear";
+            if (wastalk && !talkmode)
+                notes.push_back("talk " + std::string(names[who]) + " " + str(linenumber));
+            if (wasthink && !thinkmode)
+                notes.push_back("think " + std::string(names[who]) + " " + str(linenumber) + kind);
+            if (samplesplayed != shots)
+                notes.push_back("gunshot");
+            if (fade && !wasfade)
+                closingtick = gameticks;
+            if (wasfade && !fade)
+                notes.push_back("scene " + str(scene) + " area " + str(area) + " at " + str(px) + "," +
+                                str(py) + " m" + str(musicindex));
+            wastalk = talkmode, wasthink = thinkmode, wasend = sceneend, wasfade = fade;
+            shots = samplesplayed, clear = clearthoughts, desire = sexthoughts;
+        });
+    }
+
+    bool ending()
+    {
+        GameOverLoop::initialize();
+        int n = 0;
+        bool done = run<GameOverLoop>([&] {
+            if (++n == 1)
+                notes.push_back(std::string("ending ") + endings[endingtype] + " +" +
+                                str(gameticks - closingtick) + " m" + str(musicindex) + " " +
+                                endingpicture());
+        });
+        if (done)
+            notes.push_back("left at " + str(n));
+        return done;
+    }
+};
 
 }  // namespace
 
-std::vector<std::string> replay(const Route &route)
+std::vector<std::string> replay(const std::string &route)
 {
     headless_start();
-    releasekeys();
     quit = false;
     playmusic(0);  // where the intro leaves the music
-    Player p(route);
-    const char *where = nullptr;
-    while (!where) {
-        if (!p.title())
-            where = "title screen";
-        else if (!p.game())
-            where = "game screen";
-        else if (!p.ending())
-            where = "ending screen";
-        else
-            playmusic(0);
+    Player p;
+    p.ticks = expand(route);
+    for (;;) {
+        const char *where = !p.title() ? "title" : !p.game() ? "game" : !p.ending() ? "ending" : nullptr;
+        if (where) {
+            p.notes.push_back(std::string("ends on ") + where);
+            releasekeys();
+            return p.notes;
+        }
+        playmusic(0);
     }
-    p.notes.push_back(std::string("route ends on the ") + where);
-    releasekeys();
-    return p.notes;
 }

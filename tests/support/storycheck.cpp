@@ -1,137 +1,104 @@
-// Checks a scene's key blocks against the shape the engine expects of them:
-// list sizes, speaker codes, text lengths and the properties of every text.
+// Checks a scene's story against what the engine and its boxes expect.
 #include "tests/support/storycheck.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
-#include <string>
+#include <sstream>
 
 #include "engine/text.h"
 #include "engine/world.h"
 
 namespace {
 
-const char *const keynames[] = {"DETECTIVE", "FRIEND",       "BARMAN",        "CLUBBER", "SERGEANT",
-                                "SUSPECT",   "VICTIM",       "SERGEANTSTAY",  "SERGEANTLEAVE",
-                                "NOACTOR"};
-
-// Names a text for failure messages, e.g. "FRIEND line 6".
-std::string where(Actors key, const char *kind, size_t index)
+std::vector<std::string> words(const char *s)
 {
-    std::string name = key >= DETECTIVE && key <= NOACTOR ? keynames[key] : std::to_string(key);
-    return name + " " + kind + " " + std::to_string(index);
+    std::istringstream in(s);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;)
+        out.push_back(w);
+    return out;
 }
 
-bool allowedchar(char c)
+std::string speakerletter(int speaker)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' ||
-           std::strchr("!',-.:;?", c) != nullptr;
-}
-
-// The properties every authored text must have, whatever its length.
-void checktext(const std::string &text, const std::string &name)
-{
-    ASSERT_FALSE(text.empty()) << name << " is empty";
-    for (char c : text)
-        EXPECT_TRUE(allowedchar(c)) << name << " holds character " << int(static_cast<unsigned char>(c))
-                                    << ": \"" << text << "\"";
-    EXPECT_NE(text.front(), ' ') << name << " begins with a space: \"" << text << "\"";
-    EXPECT_NE(text.back(), ' ') << name << " ends with a space: \"" << text << "\"";
-    EXPECT_EQ(text.find("   "), std::string::npos) << name << " holds three spaces: \"" << text << "\"";
-    size_t word = 0, longest = 0;
-    for (char c : text) {
-        word = c == ' ' ? 0 : word + 1;
-        if (word > longest) longest = word;
-    }
-    EXPECT_LE(longest, 15u) << name << " has a word of " << longest << " characters: \"" << text << "\"";
-}
-
-void checkthoughts(Actors key, const char *kind, const std::vector<const char *> &texts,
-                   const std::vector<int> &lengths)
-{
-    EXPECT_EQ(texts.size(), lengths.size()) << where(key, kind, 0) << ": wrong number of " << kind << "s";
-    for (size_t i = 0; i < texts.size() && i < lengths.size(); ++i) {
-        std::string name = where(key, kind, i);
-        std::string text = texts[i];
-        EXPECT_EQ(int(text.size()), lengths[i]) << name << ": \"" << text << "\"";
-        checktext(text, name);
-    }
-}
-
-// Every stored text: exactly one added space, and few enough rows at width 20.
-void checkstored(const std::string &text, size_t maxrows, const std::string &name)
-{
-    ASSERT_GE(text.size(), 2u) << name << " is too short: \"" << text << "\"";
-    EXPECT_EQ(text[text.size() - 1], ' ') << name << " lacks the added space: \"" << text << "\"";
-    EXPECT_NE(text[text.size() - 2], ' ') << name << " ends in two spaces: \"" << text << "\"";
-    EXPECT_LE(wraptext(text, 20).size(), maxrows) << name << " wraps too long: \"" << text << "\"";
-}
-
-void countblock(const KeyBlock &block, int &texts, int &chars)
-{
-    for (const StoryLine &line : block.lines) {
-        ++texts;
-        chars += int(std::strlen(line.text));
-    }
-    for (const char *t : block.clearthoughts) {
-        ++texts;
-        chars += int(std::strlen(t));
-    }
-    for (const char *t : block.sexthoughts) {
-        ++texts;
-        chars += int(std::strlen(t));
-    }
+    return speaker >= 0 && speaker < 6 ? std::string(1, "DFBCSL"[speaker])
+           : speaker == SPEAKERGUNMAN ? "G" : speaker == SPEAKERGUNPOINT ? "P" : "?" + std::to_string(speaker);
 }
 
 }  // namespace
 
-void checkshape(const std::vector<KeyBlock> &blocks, const std::vector<BlockShape> &shape)
+void checkscene(const SceneShape &s)
 {
-    ASSERT_EQ(blocks.size(), shape.size()) << "wrong number of key blocks";
-    for (size_t b = 0; b < blocks.size(); ++b) {
-        const KeyBlock &block = blocks[b];
-        const BlockShape &want = shape[b];
-        EXPECT_EQ(block.key, want.key) << "block " << b << " has the wrong key";
-        EXPECT_EQ(block.lines.size(), want.lines.size()) << where(want.key, "line", 0) << ": wrong number of lines";
-        for (size_t i = 0; i < block.lines.size() && i < want.lines.size(); ++i) {
-            std::string name = where(want.key, "line", i);
-            ASSERT_NE(block.lines[i].text, nullptr) << name;
-            std::string text = block.lines[i].text;
-            EXPECT_EQ(block.lines[i].speaker, want.lines[i].first) << name << ": \"" << text << "\"";
-            EXPECT_EQ(int(text.size()), want.lines[i].second) << name << ": \"" << text << "\"";
-            checktext(text, name);
+    SCOPED_TRACE("scene " + std::to_string(s.scene));
+    ASSERT_EQ(s.blocks.size(), s.shape.size());
+    int texts = 0, chars = 0, doublespaced = 0;
+    size_t longest = 0;
+    auto check = [&](const std::string &text, const std::string &want, const std::string &got) {
+        EXPECT_EQ(want, got) << "\"" << text << "\"";
+        ++texts;
+        chars += int(text.size());
+        EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ') << "\"" << text << "\"";
+        EXPECT_EQ(text.find("   "), std::string::npos) << text;
+        size_t word = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            char c = text[i];
+            EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(c)) || std::strchr(" !',-.?", c) ||
+                        (c && s.digits.find(c) != std::string::npos))
+                << int(c) << " in \"" << text << "\"";
+            word = c == ' ' ? 0 : word + 1;
+            longest = std::max(longest, word);
+            if (i > 0 && text.compare(i, 2, "  ") == 0) {
+                EXPECT_TRUE(std::strchr(".!?", text[i - 1])) << "two spaces inside \"" << text << "\"";
+            }
         }
-        checkthoughts(want.key, "clear thought", block.clearthoughts, want.clearthoughts);
-        checkthoughts(want.key, "desire thought", block.sexthoughts, want.sexthoughts);
+        doublespaced += text.find("  ") != std::string::npos;
+    };
+    auto thoughts = [&](const std::vector<const char *> &list, const char *lengths) {
+        std::vector<std::string> want = words(lengths);
+        ASSERT_EQ(list.size(), want.size()) << lengths;
+        for (size_t i = 0; i < list.size(); ++i)
+            check(list[i], want[i], std::to_string(std::strlen(list[i])));
+    };
+    for (size_t b = 0; b < s.blocks.size(); ++b) {
+        const KeyBlock &block = s.blocks[b];
+        const BlockShape &shape = s.shape[b];
+        SCOPED_TRACE("block " + std::to_string(b));
+        EXPECT_EQ(block.key, shape.key);
+        std::vector<std::string> want = words(shape.lines);
+        ASSERT_EQ(block.lines.size(), want.size());
+        for (size_t i = 0; i < want.size(); ++i)
+            check(block.lines[i].text, want[i],
+                  speakerletter(block.lines[i].speaker) + std::to_string(std::strlen(block.lines[i].text)));
+        thoughts(block.clearthoughts, shape.clear);
+        thoughts(block.sexthoughts, shape.desire);
     }
-}
+    EXPECT_EQ(texts, s.texts);
+    EXPECT_EQ(chars, s.chars);
+    EXPECT_EQ(longest, s.longestword);
+    EXPECT_EQ(doublespaced, s.doublespaced);
 
-void checkbuilt(int builtscene)
-{
-    scene = builtscene;
+    scene = s.scene;
     setdialogue();
-    for (const auto &entry : script) {
-        const PersonConv &conv = entry.second;
-        for (size_t i = 0; i < conv.lines.size(); ++i)
-            checkstored(conv.lines[i].text, 8, where(entry.first, "line", i));
-        for (size_t i = 0; i < conv.clearthoughtlines.size(); ++i)
-            checkstored(conv.clearthoughtlines[i], 6, where(entry.first, "clear thought", i));
-        for (size_t i = 0; i < conv.sexthoughtlines.size(); ++i)
-            checkstored(conv.sexthoughtlines[i], 6, where(entry.first, "desire thought", i));
+    ASSERT_EQ(script.size(), s.blocks.size());
+    auto stored = [](const std::string &got, const char *text, size_t rows) {
+        EXPECT_EQ(got, std::string(text) + " ");
+        EXPECT_LE(wraptext(got, 20).size(), rows) << "\"" << text << "\"";
+    };
+    for (const KeyBlock &block : s.blocks) {
+        ASSERT_EQ(script.count(block.key), 1u) << block.key;
+        const PersonConv &conv = script.at(block.key);
+        ASSERT_EQ(conv.lines.size(), block.lines.size());
+        ASSERT_EQ(conv.clearthoughtlines.size(), block.clearthoughts.size());
+        ASSERT_EQ(conv.sexthoughtlines.size(), block.sexthoughts.size());
+        for (size_t i = 0; i < block.lines.size(); ++i) {
+            EXPECT_EQ(conv.lines[i].speaker, block.lines[i].speaker);
+            stored(conv.lines[i].text, block.lines[i].text, 8);
+        }
+        for (size_t i = 0; i < block.clearthoughts.size(); ++i)
+            stored(conv.clearthoughtlines[i], block.clearthoughts[i], 6);
+        for (size_t i = 0; i < block.sexthoughts.size(); ++i)
+            stored(conv.sexthoughtlines[i], block.sexthoughts[i], 6);
     }
-}
-
-int counttexts(const std::vector<KeyBlock> &blocks)
-{
-    int texts = 0, chars = 0;
-    for (const KeyBlock &block : blocks) countblock(block, texts, chars);
-    return texts;
-}
-
-int countchars(const std::vector<KeyBlock> &blocks)
-{
-    int texts = 0, chars = 0;
-    for (const KeyBlock &block : blocks) countblock(block, texts, chars);
-    return chars;
 }

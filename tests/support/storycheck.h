@@ -1,33 +1,35 @@
-// Checks a scene's key blocks against the shape the engine expects of them:
-// list sizes, speaker codes, text lengths and the properties of every text.
+// Checks a scene's story against what the engine and its boxes expect.
 #ifndef STORYCHECK_H
 #define STORYCHECK_H
 
+#include <string>
 #include <vector>
 
 #include "script/script.h"
 
-// The expected shape of one key block: each conversation line as
-// {speaker code, length}, each thought as its length (before the added space).
+// One key block in short: its lines as speaker letter and length, "D40 F13"
+// (D F B C S L are speakers 0 to 5, G the gunman, P the detective at
+// gunpoint), and its clear and desire thoughts as lengths, "60 100".
 struct BlockShape {
     Actors key;
-    std::vector<std::pair<int, int>> lines;
-    std::vector<int> clearthoughts;
-    std::vector<int> sexthoughts;
+    const char *lines, *clear, *desire;
 };
 
-// Expects the blocks to have exactly this shape, in this order, and every
-// text to be printable ASCII from the allowed marks, without leading,
-// trailing or tripled spaces, with no word over 15 characters.
-void checkshape(const std::vector<KeyBlock> &blocks, const std::vector<BlockShape> &shape);
+struct SceneShape {
+    int scene;
+    const std::vector<KeyBlock> &blocks;
+    std::vector<BlockShape> shape;
+    int texts, chars;         // totals over the scene
+    size_t longestword;
+    int doublespaced;         // texts with two spaces, each after a sentence
+    std::string digits;       // the only digits the scene may use
+};
 
-// Builds the scene with setdialogue and expects every stored text to end in
-// exactly one added space and to wrap at 20 characters into at most 8 rows
-// (conversation lines) or 6 rows (thoughts).
-void checkbuilt(int scene);
-
-// Number of texts, and characters before the added spaces, in the blocks.
-int counttexts(const std::vector<KeyBlock> &blocks);
-int countchars(const std::vector<KeyBlock> &blocks);
+// Expects the blocks to have the shape, totals and marks given, every text
+// to be made of letters and the marks " !',-.?" alone, without spaces at
+// either end or three in a row, and the table setdialogue builds for the
+// scene to hold each block's texts plus one space, wrapping at 20
+// characters into at most 8 rows (lines) or 6 (thoughts).
+void checkscene(const SceneShape &s);
 
 #endif

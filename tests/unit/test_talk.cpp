@@ -28,15 +28,7 @@ protected:
             {SERGEANTLEAVE, {{4, "Go."}}, {}, {}},
         });
         scene = 0;
-        endingtype = -1;
-        actorconv = NOACTOR;
-        linenumber = 0;
-        talkmode = thinkmode = false;
-        for (int i = 0; i < 12; i++)
-            talkedto[i] = thoughtabout[i] = false;
-        clearthoughts = sexthoughts = 0;
-        sceneend = fade = false;
-        fadecounter = 0;
+        resetplay();
         spacepressed = false;
     }
 

@@ -30,14 +30,7 @@ protected:
         });
         placeat(0, 0, 480, 120);  // free floor to the right
         pdir = UP;
-        endingtype = -1;
-        actorconv = NOACTOR;
-        linenumber = 0;
-        talkmode = thinkmode = false;
-        for (int i = 0; i < 12; i++)
-            talkedto[i] = thoughtabout[i] = false;
-        clearthoughts = sexthoughts = 0;
-        sceneend = fade = false;
+        resetplay();
         spacepressed = true;  // as after the press that closed the last box
     }
 

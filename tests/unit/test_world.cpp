@@ -17,12 +17,7 @@ protected:
         scene = 0;
         area = 0;
         px = py = 0;
-        endingtype = -1;
-        actorconv = NOACTOR;
-        linenumber = 0;
-        talkmode = thinkmode = false;
-        for (int i = 0; i < 12; i++)
-            talkedto[i] = thoughtabout[i] = false;
+        resetplay();
     }
 };
 

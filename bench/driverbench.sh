@@ -1,0 +1,41 @@
+#!/bin/bash
+# The driver on a real X display (Xvfb): the data tool's run time, start-up
+# to the first intro frame, frames per tick of the game screen against a
+# bare loop, ticks per second, and the running game's peak memory.
+# Usage: bench/driverbench.sh <build folder>
+BUILD=$(cd "${1:?usage: driverbench.sh <build folder>}" && pwd)
+. "$(dirname "$0")/../tests/e2e/lib.sh" "$BUILD/vesperpark" "$BUILD"
+
+# A sound device that swallows the stream, so that the music is rendered as
+# on a machine with sound.
+export HOME=$WORK/home
+mkdir -p "$HOME"
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
+
+start=$(date +%s.%N)
+"$BUILD/makedata" "$WORK/data" || fail "makedata failed"
+echo "makedata: $(echo "($(date +%s.%N) - $start) * 1000" | bc | cut -d. -f1) ms"
+
+start_display
+cd "$BUILD"
+start=$(date +%s.%N)
+"$BUILD/bench/driverbench" >"$WORK/driver.out" 2>"$WORK/driver.err" || {
+    cat "$WORK/driver.err"
+    fail "driverbench failed"
+}
+first=$(awk '/^firstframe/ { print $2 }' "$WORK/driver.out")
+echo "start-up to the first intro frame: $(echo "($first - $start) * 1000" | bc | cut -d. -f1) ms"
+grep -v '^firstframe' "$WORK/driver.out"
+
+# Peak memory of the game itself: through the intro and title into a game.
+start_game
+focus_game
+wait_for 10 "no title" looks_like "$BUILD/bmp/titlescreen.bmp" 320x240+352+264
+sleep 1.2
+tap space
+sleep 3
+kill -0 "$GAME_PID" || fail "the game ended"
+echo "game peak resident memory: $(awk '/^VmHWM/ { printf "%.1f MiB", $2 / 1024 }' "/proc/$GAME_PID/status") (target <= 64 MiB)"
+kill "$GAME_PID"
+wait "$GAME_PID" 2>/dev/null || true
+GAME_PID=
