@@ -4,7 +4,7 @@
 set -e
 packages="g++ cmake make pkg-config liballegro4-dev libdumb1-dev libaldmb1-dev"
 if [ "$1" = test ]; then
-    packages="$packages googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick x11-utils"
+    packages="$packages googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick openssl bc"
 fi
 missing=""
 for p in $packages; do

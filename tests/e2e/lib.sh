@@ -67,16 +67,6 @@ shoot() {
     import -window root "$SHOT" 2>/dev/null
 }
 
-# Prints the colour of one pixel of the last screenshot as "r,g,b".
-pixel() {
-    convert "$SHOT" -format '%[fx:int(255*p{'"$1,$2"'}.r)],%[fx:int(255*p{'"$1,$2"'}.g)],%[fx:int(255*p{'"$1,$2"'}.b)]' info:
-}
-
-# Prints the colour of one pixel of a picture file as "r,g,b".
-picture_pixel() {
-    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
-}
-
 # How far a region (WxH+X+Y) of the last screenshot is from the same region
 # of a picture file: 0 is identical, 1 is as far apart as can be.
 distance_to_picture() {

@@ -11,7 +11,6 @@
 // Sprite i is filled with spritecolour(i) but for a magenta corner; area
 // picture a with mapcolour(a).
 void headless_start();
-
 int spritecolour(int i);
 int mapcolour(int a);
 
@@ -19,10 +18,8 @@ int mapcolour(int a);
 // starts with nobody met: no box open, no flags, no counts, no fade.
 void resetplay();
 
-// Releases every key in the key array.
+// Releases every key, or sets one down (true) or up (false).
 void releasekeys();
-
-// Sets one key down (true) or up (false).
 void setkey(int scancode, bool down);
 
 #endif

@@ -21,6 +21,7 @@ const char *const names[] = {"DETECTIVE", "FRIEND", "BARMAN", "CLUBBER", "SERGEA
 const char *const endings[] = {"NOTHOUGHT", "HOPELESS", "SUSPICION", "RESIST", "SURRENDER"};
 
 using Keys = std::vector<int>;
+std::string str(int n) { return std::to_string(n); }
 
 // One entry per tick: the keys held in it.
 std::vector<Keys> expand(const std::string &route)
@@ -28,10 +29,8 @@ std::vector<Keys> expand(const std::string &route)
     std::vector<Keys> ticks;
     auto hold = [&](Keys keys, int n) { ticks.insert(ticks.end(), n, keys); };
     auto page = [&](int n) {
-        for (int i = 0; i < n; i++) {
-            hold({}, 1);
-            hold({KEY_SPACE}, 1);
-        }
+        for (int i = 0; i < n; i++)
+            hold({}, 1), hold({KEY_SPACE}, 1);
     };
     const char *const moves = "UDLRudlr";
     const int arrows[] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT};
@@ -39,41 +38,31 @@ std::vector<Keys> expand(const std::string &route)
     for (std::string m; in >> m;) {
         int n = m.size() > 1 ? std::stoi(m.substr(1)) : 1;
         const char *d = std::strchr(moves, m[0]);
-        if (d && d - moves < 4) {
+        if (d && d - moves < 4)
             hold({arrows[d - moves]}, 30 * n);
-        } else if (d) {
-            hold({arrows[d - moves - 4]}, 1);
+        else if (d || m[0] == 'T')
+            hold({d ? arrows[d - moves - 4] : KEY_T}, 1), page(n);
+        else if (m[0] == 'P')
             page(n);
-        } else if (m[0] == 'T') {
-            hold({KEY_T}, 1);
-            page(n);
-        } else if (m[0] == 'P') {
-            page(n);
-        } else if (m[0] == 'S' || m[0] == '.') {
+        else if (m[0] == 'S' || m[0] == '.')
             hold(m[0] == 'S' ? Keys{KEY_SPACE} : Keys{}, n);
-        } else {
+        else
             ADD_FAILURE() << "bad move in route: " << m;
-        }
     }
     return ticks;
 }
 
-std::string str(int n) { return std::to_string(n); }
-
 // The ending screen's frame: its text starting at 450,380, or all black.
 std::string endingpicture()
 {
-    const int black = makecol(0, 0, 0), white = makecol(255, 255, 255);
     bool atstart = false, any = false;
     for (int y = 0; y < SCREENH; y++)
         for (int x = 0; x < SCREENW; x++) {
             int c = getpixel(buffer, x, y);
-            if (c == black)
-                continue;
-            if (c != white || x < 450 || y < 380)
+            if (c != makecol(0, 0, 0) && (c != makecol(255, 255, 255) || x < 450 || y < 380))
                 return "stray pixels";
-            any = true;
-            atstart |= x < 458 && y < 388;
+            any |= c != 0;
+            atstart |= c != 0 && x < 458 && y < 388;
         }
     return !any ? "black" : atstart ? "text" : "text elsewhere";
 }
@@ -105,12 +94,10 @@ struct Player {
     bool title()
     {
         TitleLoop::initialize();
-        bool drawn = false;
         notes.push_back("title m" + str(musicindex));
         return run<TitleLoop>([&] {
-            if (!drawn && getpixel(buffer, 512, 384) != getpixel(titlescreen, 512, 384))
+            if (getpixel(buffer, 512, 384) != getpixel(titlescreen, 512, 384))
                 notes.back() = "title not drawn";
-            drawn = true;
         });
     }
 
@@ -133,9 +120,7 @@ struct Player {
                                 " -> " + to);
             }
             if ((talkmode && !wastalk) || (thinkmode && !wasthink))
-                who = actorconv;
-            if (thinkmode && !wasthink)
-                kind = sexthoughts > desire ? " desire" : " clear";
+                who = actorconv, kind = sexthoughts > desire ? " desire" : " clear";
             if (wastalk && !talkmode)
                 notes.push_back("talk " + std::string(names[who]) + " " + str(linenumber));
             if (wasthink && !thinkmode)

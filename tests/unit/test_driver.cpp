@@ -1,8 +1,10 @@
-// The screen driver: ticks run in catch-up before each frame, Esc is seen
-// at ticks, and a screen ends only at the top of a pass.
+// The screen driver: due ticks run back to back before each frame, Esc is
+// seen only at a tick, a screen ends only at the top of a pass, and the
+// frame reaches the screen.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "engine/driver.h"
 #include "tests/support/headless.h"
@@ -12,112 +14,66 @@ namespace {
 // A screen that records what the driver does to it.
 struct Probe {
     static std::string trace;
-    static int framesleft;  // the screen ends after this many frames
-    static int ticksatinit;  // ticks to add during initialize
+    static int ticksatinit, framesleft;  // it ends after that many frames
     static bool endinlogic;
-    static void initialize()
-    {
-        trace += "i";
-        speed_count += ticksatinit;
-    }
+    static void initialize() { trace += "i", speed_count += ticksatinit; }
     static bool quitcondition() { return quit || framesleft <= 0; }
-    static void logic()
-    {
-        trace += "l";
-        if (endinlogic)
-            framesleft = 0;
-    }
-    static void draw()
-    {
-        trace += "d";
-        framesleft--;
-    }
+    static void logic() { trace += "l", framesleft = endinlogic ? 0 : framesleft; }
+    static void draw() { trace += "d", framesleft--; }
 };
 std::string Probe::trace;
-int Probe::framesleft;
-int Probe::ticksatinit;
+int Probe::ticksatinit, Probe::framesleft;
 bool Probe::endinlogic;
 
-class Driver : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        headless_start();
+TEST(Driver, TicksCatchUpBeforeEachFrameAndEscIsSeenOnlyAtTicks)
+{
+    headless_start();
+    const struct {
+        int ticks, frames;
+        bool endinlogic, esc;
+        const char *trace;
+    } cases[] = {
+        {3, 2, false, false, "illldd"},  // due ticks back to back, then the frame
+        {2, 0, false, false, "i"},       // over before the first pass: nothing runs
+        {3, 5, true, false, "illld"},    // over inside a tick: the due ticks and one frame still run
+        {2, 5, false, true, "illd"},     // Esc at a tick: quit, after that pass
+        {0, 3, false, true, "iddd"},     // Esc while no tick is due: not seen
+    };
+    for (const auto &c : cases) {
         quit = false;
         speed_count = 0;
         Probe::trace.clear();
-        Probe::framesleft = 1;
-        Probe::ticksatinit = 0;
-        Probe::endinlogic = false;
+        Probe::ticksatinit = c.ticks, Probe::framesleft = c.frames, Probe::endinlogic = c.endinlogic;
+        setkey(KEY_ESC, c.esc);
+        clear_to_color(buffer, makecol(1, 2, 3));
+        clear_to_color(screen, makecol(0, 0, 0));
+        loop<Probe>();
+        EXPECT_EQ(Probe::trace, c.trace);
+        EXPECT_EQ(quit, c.esc && c.ticks > 0) << c.trace;
+        // each frame shown
+        EXPECT_EQ(getpixel(screen, 1023, 767), c.frames ? makecol(1, 2, 3) : 0) << c.trace;
     }
-};
+    releasekeys();
+    quit = false;
+    speed_count = 0;
+}
 
-TEST_F(Driver, PendingTicksRunBackToBackBeforeTheFrame)
+// The timer thread adds ticks while the main thread takes them off: no tick
+// may be lost or counted twice when the two meet.
+TEST(Driver, NoTickIsLostWhenTheThreadsMeet)
 {
-    Probe::ticksatinit = 3;
-    Probe::framesleft = 2;
-    loop<Probe>();
-    EXPECT_EQ(Probe::trace, "illldd");
+    const int ticks = 2000000;
+    speed_count = 0;
+    std::thread timer([] {
+        for (int i = 0; i < ticks; i++)
+            increment_speed_counter();
+    });
+    int taken = 0;
+    while (taken < ticks)
+        if (speed_count > 0)
+            --speed_count, taken++;
+    timer.join();
     EXPECT_EQ(speed_count, 0);
-}
-
-TEST_F(Driver, QuitAfterInitializeRunsNothing)
-{
-    Probe::framesleft = 0;
-    Probe::ticksatinit = 2;
-    loop<Probe>();
-    EXPECT_EQ(Probe::trace, "i");
-    EXPECT_EQ(speed_count, 2);
-    speed_count = 0;
-}
-
-TEST_F(Driver, EndInsideLogicStillRunsTheOtherTicksAndOneFrame)
-{
-    Probe::ticksatinit = 3;
-    Probe::framesleft = 5;
-    Probe::endinlogic = true;
-    loop<Probe>();
-    EXPECT_EQ(Probe::trace, "illld");
-}
-
-TEST_F(Driver, EscSetsQuitBeforeTheTicksLogic)
-{
-    Probe::ticksatinit = 2;
-    Probe::framesleft = 5;
-    setkey(KEY_ESC, true);
-    loop<Probe>();
-    setkey(KEY_ESC, false);
-    EXPECT_TRUE(quit);
-    EXPECT_EQ(Probe::trace, "illd");
-}
-
-TEST_F(Driver, EscBetweenTicksIsNotSeen)
-{
-    Probe::framesleft = 3;
-    setkey(KEY_ESC, true);  // down while no tick is due
-    // The driver only looks at Esc inside the catch-up; with no tick due
-    // the passes draw without looking.
-    loop<Probe>();
-    setkey(KEY_ESC, false);
-    EXPECT_FALSE(quit);
-    EXPECT_EQ(Probe::trace, "iddd");
-}
-
-TEST_F(Driver, TheFrameReachesTheScreen)
-{
-    clear_to_color(screen, makecol(0, 0, 0));
-    clear_to_color(buffer, makecol(1, 2, 3));
-    loop<Probe>();
-    EXPECT_EQ(getpixel(screen, 1023, 767), makecol(1, 2, 3));
-}
-
-TEST(Clock, TheCallbackOnlyCounts)
-{
-    speed_count = 0;
-    for (int i = 0; i < 5; i++)
-        increment_speed_counter();
-    EXPECT_EQ(speed_count, 5);
-    speed_count = 0;
 }
 
 }  // namespace

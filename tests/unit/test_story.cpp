@@ -1,13 +1,37 @@
-// The story of all three scenes: every block's shape, the scene's totals and
-// marks, the table setdialogue builds, and the only texts said twice.
+// The story of all three scenes against what the engine and its boxes
+// expect: every block's shape, each scene's totals and marks, the table
+// setdialogue builds, and the only texts said twice.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
 #include <map>
 #include <set>
+#include <tuple>
 
-#include "tests/support/storycheck.h"
+#include "engine/text.h"
+#include "engine/world.h"
+#include "script/script.h"
 
 namespace {
+
+// One key block in short: its lines as speaker letter and length, "D40 F13"
+// (D F B C S L are speakers 0 to 5, G the gunman, P the detective at
+// gunpoint), then its clear and desire thoughts as lengths, "60 100".
+struct BlockShape {
+    Actors key;
+    std::string lines, clear, desire;
+};
+
+struct SceneShape {
+    int scene;
+    const std::vector<KeyBlock> &blocks;
+    std::vector<BlockShape> shape;
+    int texts, chars;      // totals over the scene
+    size_t longestword;
+    int doublespaced;      // texts with two spaces, each after a sentence
+    std::string digits;    // the only digits the scene may use
+};
 
 const SceneShape scenes[] = {
     {0, scene0blocks,
@@ -41,10 +65,98 @@ const SceneShape scenes[] = {
      49, 1737, 12, 2, ""},
 };
 
-TEST(Story, EverySceneHasItsShapeMarksAndTable)
+// Each text of a block with its list (0 lines, 1 clear thoughts, 2 desire
+// thoughts), its index there, and its speaker (-1 for thoughts).
+struct Text {
+    int list, index, speaker;
+    std::string text;
+};
+std::vector<Text> textsof(const KeyBlock &b)
 {
-    for (const SceneShape &s : scenes)
-        checkscene(s);
+    std::vector<Text> out;
+    for (size_t i = 0; i < b.lines.size(); ++i)
+        out.push_back({0, int(i), b.lines[i].speaker, b.lines[i].text});
+    for (size_t i = 0; i < b.clearthoughts.size(); ++i)
+        out.push_back({1, int(i), -1, b.clearthoughts[i]});
+    for (size_t i = 0; i < b.sexthoughts.size(); ++i)
+        out.push_back({2, int(i), -1, b.sexthoughts[i]});
+    return out;
+}
+
+// Every text: letters and the marks " !',-.?" (and the scene's digits) alone,
+// no space at either end nor three in a row, two only after a sentence.
+TEST(Story, EverySceneHasItsShapeTotalsAndMarks)
+{
+    for (const SceneShape &s : scenes) {
+        SCOPED_TRACE("scene " + std::to_string(s.scene));
+        ASSERT_EQ(s.blocks.size(), s.shape.size());
+        int texts = 0, chars = 0, doublespaced = 0;
+        size_t longest = 0;
+        for (size_t b = 0; b < s.blocks.size(); ++b) {
+            std::string shape[3];
+            for (const Text &t : textsof(s.blocks[b])) {
+                const std::string &text = t.text;
+                const char *letters = "DFBCSL???GP?";
+                std::string letter = t.speaker < 0 ? "" : std::string(1, letters[std::min(t.speaker, 11)]);
+                shape[t.list] += (t.index ? " " : "") + letter + std::to_string(text.size());
+                ++texts;
+                chars += int(text.size());
+                doublespaced += text.find("  ") != std::string::npos;
+                EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ') << text;
+                EXPECT_EQ(text.find("   "), std::string::npos) << text;
+                size_t word = 0;
+                for (size_t i = 0; i < text.size(); ++i) {
+                    char c = text[i];
+                    EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(c)) || std::strchr(" !',-.?", c) ||
+                                (c && s.digits.find(c) != std::string::npos))
+                        << int(c) << " in \"" << text << "\"";
+                    word = c == ' ' ? 0 : word + 1;
+                    longest = std::max(longest, word);
+                    if (i > 0 && text.compare(i, 2, "  ") == 0) {
+                        EXPECT_TRUE(std::strchr(".!?", text[i - 1])) << "\"" << text << "\"";
+                    }
+                }
+            }
+            const BlockShape &want = s.shape[b];
+            EXPECT_EQ(s.blocks[b].key, want.key);
+            EXPECT_EQ(std::make_tuple(want.lines, want.clear, want.desire),
+                      std::make_tuple(shape[0], shape[1], shape[2]))
+                << "block " << b;
+        }
+        EXPECT_EQ(std::make_tuple(texts, chars, longest, doublespaced),
+                  std::make_tuple(s.texts, s.chars, s.longestword, s.doublespaced));
+    }
+}
+
+// Each scene's table holds its blocks alone, each text plus one space,
+// wrapping at 20 characters into at most 8 rows (lines) or 6 (thoughts).
+TEST(Story, EachSceneBuildsATableOfItsOwnThatFitsTheBoxes)
+{
+    for (const SceneShape &s : scenes) {
+        SCOPED_TRACE("scene " + std::to_string(s.scene));
+        scene = s.scene;
+        setdialogue();
+        ASSERT_EQ(script.size(), s.blocks.size());
+        for (const KeyBlock &block : s.blocks) {
+            ASSERT_EQ(script.count(block.key), 1u) << block.key;
+            const PersonConv &conv = script.at(block.key);
+            KeyBlock built{block.key, {}, {}, {}};
+            for (const Dialogue_Line &line : conv.lines)
+                built.lines.push_back({line.speaker, line.text.c_str()});
+            for (const std::string &text : conv.clearthoughtlines)
+                built.clearthoughts.push_back(text.c_str());
+            for (const std::string &text : conv.sexthoughtlines)
+                built.sexthoughts.push_back(text.c_str());
+            std::vector<Text> authored = textsof(block), stored = textsof(built);
+            ASSERT_EQ(stored.size(), authored.size());
+            for (size_t i = 0; i < stored.size(); ++i) {
+                const Text &a = authored[i], &t = stored[i];
+                EXPECT_EQ(std::make_tuple(t.list, t.index, t.speaker, t.text),
+                          std::make_tuple(a.list, a.index, a.speaker, a.text + " "));
+                EXPECT_LE(wraptext(t.text, 20).size(), t.list ? 6u : 8u) << "\"" << t.text << "\"";
+            }
+        }
+    }
 }
 
 // Every text of the game differs from all others but these, said twice on purpose.
@@ -54,26 +166,21 @@ TEST(Story, OnlyTheseTextsAreSaidTwice)
                                  "SUSPECT", "VICTIM", "SERGEANTSTAY", "SERGEANTLEAVE"};
     std::map<std::string, std::string> where;
     for (const SceneShape &s : scenes)
-        for (const KeyBlock &b : s.blocks) {
-            auto add = [&](const char *text, const std::string &place) {
-                std::string &w = where[text];
-                w += (w.empty() ? "" : " = ") + std::to_string(s.scene) + " " + names[b.key] + " " + place;
-            };
-            for (size_t i = 0; i < b.lines.size(); ++i)
-                add(b.lines[i].text, std::to_string(i));
-            for (size_t i = 0; i < b.clearthoughts.size(); ++i)
-                add(b.clearthoughts[i], "clear " + std::to_string(i));
-            for (size_t i = 0; i < b.sexthoughts.size(); ++i)
-                add(b.sexthoughts[i], "desire " + std::to_string(i));
-        }
+        for (const KeyBlock &b : s.blocks)
+            for (const Text &t : textsof(b)) {
+                std::string &w = where[t.text];
+                w += (w.empty() ? "" : " = ") + std::to_string(s.scene) + " " + names[b.key] + " " +
+                     std::to_string(t.list) + " " + std::to_string(t.index);
+            }
     std::set<std::string> twice;
     for (const auto &w : where)
         if (w.second.find(" = ") != std::string::npos)
             twice.insert(w.second);
     EXPECT_EQ(twice, (std::set<std::string>{
-                         "0 BARMAN 5 = 0 SUSPECT 2", "0 SERGEANTSTAY 0 = 0 SERGEANTLEAVE 0",
-                         "0 SERGEANTSTAY 1 = 0 SERGEANTLEAVE 1", "0 SERGEANTSTAY 2 = 0 SERGEANTLEAVE 2",
-                         "2 SUSPECT 25 = 2 SUSPECT 30"}));
+                         "0 BARMAN 0 5 = 0 SUSPECT 0 2", "0 SERGEANTSTAY 0 0 = 0 SERGEANTLEAVE 0 0",
+                         "0 SERGEANTSTAY 0 1 = 0 SERGEANTLEAVE 0 1",
+                         "0 SERGEANTSTAY 0 2 = 0 SERGEANTLEAVE 0 2",
+                         "2 SUSPECT 0 25 = 2 SUSPECT 0 30"}));
 }
 
 }  // namespace

@@ -1,0 +1,222 @@
+// Scene play driven tick by tick through move(): walking between cells and
+// through exits, meeting persons, paging and thinking, and the rules that
+// keep one box at a time and every scene completable.
+#include <gtest/gtest.h>
+
+#include "engine/game.h"
+#include "engine/talk.h"
+#include "engine/walk.h"
+#include "engine/world.h"
+#include "script/script.h"
+#include "tests/support/headless.h"
+
+namespace {
+
+class Play : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        headless_start();
+        releasekeys();
+        buildscript({
+            {FRIEND, {{1, "Ilse here."}, {0, "Marsh."}}, {"Ilse clear."}, {"Ilse desire."}},
+            {BARMAN, {{2, "Teo here."}}, {"Teo clear one.", "Teo clear two."}, {}},
+            {CLUBBER, {}, {"Rook clear."}, {}},
+            {SERGEANT, {{4, "Sir."}}, {"Broder clear."}, {}},
+            {SUSPECT, {{5, "Lucien here."}}, {}, {"Lucien desire."}},
+        });
+        placeat(0, 0, 480, 120);  // free floor to the right and below
+        resetplay();
+        spacepressed = true;  // as after the press that closed the last box
+    }
+    void TearDown() override { releasekeys(); }
+
+    static void placeat(int s, int a, int x, int y) { scene = s, area = a, px = x, py = y; }
+    // Area and place, and the box open with its person and page.
+    static std::string at()
+    {
+        static const char *const names[] = {"DETECTIVE", "FRIEND", "BARMAN", "CLUBBER", "SERGEANT", "SUSPECT",
+                                            "VICTIM", "SERGEANTSTAY", "SERGEANTLEAVE", "NOACTOR"};
+        std::string box = talkmode ? " talk " : thinkmode ? " think " : "";
+        if (!box.empty())
+            box += std::string(names[actorconv]) + " " + std::to_string(linenumber);
+        return std::to_string(area) + ": " + std::to_string(px) + "," + std::to_string(py) + box;
+    }
+    // Holds the keys for n ticks, then lets them go.
+    static void hold(std::initializer_list<int> keys, int n)
+    {
+        for (int k : keys)
+            setkey(k, true);
+        for (int i = 0; i < n; i++)
+            move();
+        releasekeys();
+    }
+    static void pressspace() { hold({}, 1), hold({KEY_SPACE}, 1); }
+    static void closebox()
+    {
+        for (int i = 0; i < 20 && (talkmode || thinkmode); i++)
+            pressspace();
+        ASSERT_FALSE(talkmode || thinkmode);
+    }
+};
+
+TEST_F(Play, ThirtyTicksACellAndNoTurnBetweenCells)
+{
+    hold({KEY_RIGHT}, 1);
+    hold({KEY_DOWN}, 28);  // across his way: not read, he goes on
+    EXPECT_EQ(at(), "0: 596,120");
+    hold({}, 4);  // arrives in the 30th tick, then stands
+    EXPECT_EQ(at(), "0: 600,120");
+}
+
+TEST_F(Play, OppositeKeysCountAsNeither)
+{
+    placeat(0, 0, 600, 480);  // the body lies above
+    hold({KEY_UP, KEY_DOWN}, 3);
+    hold({KEY_LEFT, KEY_RIGHT}, 3);
+    EXPECT_EQ(at(), "0: 600,480");
+    EXPECT_EQ(actorconv, NOACTOR);  // he was not even asked
+}
+
+// Between cells the opposite key turns him back only where the cell he came
+// from may be entered again, tested before dividing by the cell size.
+TEST_F(Play, TurningBackAndHorizontalFirst)
+{
+    placeat(0, 1, 0, 240);  // from column 0 the way back lies outside the field
+    hold({KEY_RIGHT}, 1);
+    hold({KEY_LEFT}, 29);
+    EXPECT_EQ(at(), "1: 120,240");
+    hold({KEY_LEFT}, 1);  // from column 1 it is free: he turns at once
+    hold({KEY_RIGHT}, 1);
+    EXPECT_EQ(at(), "1: 120,240");
+    placeat(0, 0, 480, 120);  // down from under the park wall: no way back up
+    hold({KEY_DOWN}, 1);
+    hold({KEY_UP}, 29);
+    EXPECT_EQ(at(), "0: 480,240");
+    placeat(0, 0, 240, 360);  // horizontal wins over vertical
+    hold({KEY_UP, KEY_RIGHT}, 1);
+    EXPECT_EQ(at(), "0: 244,360");
+    placeat(0, 1, 0, 240);  // unless it is refused
+    hold({KEY_UP, KEY_LEFT}, 1);
+    EXPECT_EQ(at(), "1: 0,236");
+}
+
+// Each exit leads to the cell beside the way back, and the bar's door is
+// shut in the evening; the field's edge is no exit, and a person speaks only
+// to a player standing on a cell.
+TEST_F(Play, ExitsEdgesAndPersons)
+{
+    const struct {
+        int scene, area, x, y, key, n;
+        const char *after;
+    } walks[] = {{0, 0, 240, 120, KEY_UP, 30, "1: 240,480"}, {0, 1, 240, 480, KEY_UP, 30, "1: 240,360"},
+                 {0, 1, 240, 360, KEY_DOWN, 60, "0: 240,120"}, {1, 2, 480, 480, KEY_DOWN, 30, "2: 480,480"},
+                 {0, 2, 480, 480, KEY_DOWN, 30, "1: 480,120"}, {0, 1, 120, 120, KEY_LEFT, 30, "1: 0,120"},
+                 {0, 1, 0, 120, KEY_LEFT, 30, "1: 0,120"}, {0, 1, 840, 240, KEY_RIGHT, 30, "1: 840,240"}};
+    for (const auto &w : walks) {
+        placeat(w.scene, w.area, w.x, w.y);
+        hold({w.key}, w.n);
+        EXPECT_EQ(at(), w.after);
+    }
+    for (int y = 120; y <= 480; y += 120)
+        EXPECT_FALSE(canmove(-120, y) || canmove(960, y)) << y;
+    EXPECT_FALSE(canmove(-1, 120) || canmove(0, 720) || canmove(240, -1));
+    area = 0;
+    EXPECT_FALSE(canmove(604, 360));  // the body's cell, from between cells
+    EXPECT_EQ(at(), "0: 840,240");
+    EXPECT_FALSE(canmove(600, 360));
+    EXPECT_EQ(at(), "0: 840,240 talk VICTIM 0");
+}
+
+TEST_F(Play, SpaceHeldIntoAPersonShowsTheFirstLineAndSheOpensOnlyOnce)
+{
+    placeat(0, 1, 600, 240);  // Ilse stands above
+    hold({KEY_SPACE, KEY_UP}, 10);
+    EXPECT_EQ(at(), "1: 600,240 talk FRIEND 0");
+    pressspace();
+    EXPECT_EQ(at(), "1: 600,240 talk FRIEND 1");
+    pressspace();
+    hold({KEY_UP}, 2);  // against her again: nothing opens
+    EXPECT_EQ(at(), "1: 600,240");
+    hold({KEY_T}, 1);  // but she is the one to think about
+    EXPECT_EQ(at(), "1: 600,240 think FRIEND 0");
+    EXPECT_EQ(thoughtlist(), script[FRIEND].clearthoughtlines);
+    EXPECT_EQ(clearthoughts, 1);
+}
+
+// A thought, like a talk, stops him between cells; the last page lets him
+// on in the same tick. T does nothing with nobody met, about someone thought
+// about already, or while a box shows.
+TEST_F(Play, ThoughtStopsHimBetweenCellsOnceAScene)
+{
+    hold({KEY_T, KEY_RIGHT}, 1);
+    EXPECT_EQ(at(), "0: 484,120");
+    actorconv = BARMAN;
+    talkedto[BARMAN] = true;
+    hold({KEY_T}, 6);
+    EXPECT_EQ(at(), "0: 488,120 think BARMAN 0");
+    pressspace();
+    EXPECT_EQ(at(), "0: 488,120 think BARMAN 1");
+    pressspace();
+    EXPECT_EQ(at(), "0: 492,120");
+    hold({KEY_T}, 1);
+    thoughtabout[BARMAN] = false;
+    talkmode = true;
+    hold({KEY_T}, 1);
+    EXPECT_EQ(at(), "0: 496,120 talk BARMAN 2");
+    EXPECT_EQ(clearthoughts, 1);
+}
+
+// Ilse to the left, Teo below: one step meets both. Only Teo's talk opens,
+// Ilse is not counted as heard, and scene 1 can still end.
+TEST_F(Play, TwoPersonsMetInOneStepOpenOneAndTheSceneStaysCompletable)
+{
+    placeat(1, 2, 240, 360);
+    hold({KEY_DOWN, KEY_LEFT}, 1);
+    EXPECT_EQ(at(), "2: 240,360 talk BARMAN 0");
+    EXPECT_FALSE(talkedto[FRIEND]);
+    closebox();
+    hold({KEY_LEFT}, 1);
+    EXPECT_EQ(at(), "2: 240,360 talk FRIEND 0");
+    closebox();
+    placeat(1, 2, 360, 360);  // below Rook, who has no lines
+    hold({KEY_UP}, 1);
+    EXPECT_EQ(at(), "2: 360,360 talk CLUBBER 0");
+    closebox();
+    EXPECT_FALSE(sceneend);
+    placeat(1, 2, 600, 360);  // left of Lucien
+    hold({KEY_RIGHT}, 1);
+    closebox();
+    EXPECT_TRUE(sceneend && fade);
+}
+
+TEST_F(Play, ThoughtAndAPersonInOneTickKeepTheThought)
+{
+    placeat(1, 2, 240, 360);
+    actorconv = BARMAN;
+    talkedto[BARMAN] = true;
+    hold({KEY_T, KEY_LEFT}, 1);
+    EXPECT_EQ(at(), "2: 240,360 think BARMAN 0");
+    EXPECT_FALSE(talkedto[FRIEND]);
+    closebox();
+    hold({KEY_LEFT}, 1);
+    EXPECT_EQ(at(), "2: 240,360 talk FRIEND 0");
+}
+
+TEST_F(Play, BroderWrapsUpOnlyOnceIlseTeoAndLucienAreHeardAndEmptyListsClose)
+{
+    talkedto[SERGEANT] = talkedto[FRIEND] = talkedto[BARMAN] = true;
+    picktalkstring(7);
+    EXPECT_EQ(at(), "0: 480,120");
+    EXPECT_EQ(actorconv, SERGEANT);
+    talkedto[SUSPECT] = true;  // a thought about him now is desire, and he has none
+    hold({KEY_T}, 1);
+    EXPECT_EQ(at(), "0: 480,120 think SERGEANT 0");
+    EXPECT_TRUE(sexthoughts == 1 && thoughtlist().empty());
+    pressspace();
+    EXPECT_EQ(at(), "0: 480,120");
+    picktalkstring(7);  // with a thought taken he stays for the evening
+    EXPECT_EQ(at(), "0: 480,120 talk SERGEANTSTAY 0");
+}
+
+}  // namespace
