@@ -4,8 +4,8 @@
 # folder as arguments.
 set -eu
 
-GAME=$1
-DATA=$2
+GAME=$(realpath "$1")
+DATA=$(realpath "$2")
 WORK=$(mktemp -d)
 SHOT=$WORK/shot.png
 XVFB_PID=
@@ -20,6 +20,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "$WORK/game.out" ] && grep -v '^ALSA' "$WORK/game.out" | tail -5 >&2
     [ -f "$SHOT" ] && cp "$SHOT" "/tmp/e2e-fail-$(basename "$0" .sh).png" &&
         echo "last screenshot: /tmp/e2e-fail-$(basename "$0" .sh).png" >&2
     exit 1
@@ -127,8 +128,9 @@ walk() {
 # Waits for the game's window and puts the pointer over it: with no window
 # manager the keyboard follows the pointer.
 focus_game() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         xdotool search --name "^vesperpark$" >/dev/null 2>&1 && break
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window showed"
         sleep 0.1
     done
     xdotool search --name "^vesperpark$" >/dev/null 2>&1 || fail "no game window"
