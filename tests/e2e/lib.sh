@@ -145,6 +145,23 @@ box_shown() {
         [ "$(count_colour 8x130+270+"$1" 0,0,0)" -lt 1000 ]
 }
 
+# From the title picture, Space after the title's first 60 ticks starts a
+# game, which opens inside the sergeant's conversation.
+start_new_game() {
+    wait_for 10 "the title picture never showed" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
+    sleep 1.1
+    tap space
+    wait_for 5 "no conversation box after Space" box_shown 552
+}
+
+# Esc ends the game with exit status 0.
+quit_cleanly() {
+    tap Escape
+    wait_exit
+    [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after Esc"
+    echo "PASS"
+}
+
 # Presses Space until the box at the given top row has gone (at most n times).
 page_through() {
     top=$1
