@@ -50,8 +50,8 @@ int main(int argc, char **argv)
     ok &= savepicture(out + "/bmp/titlescreen.bmp", maketitle());
     for (int i = 0; i < 4; i++)
         ok &= savebytes(out + "/xm/scene" + std::to_string(i + 1) + ".xm", makesong(i));
-    ok &= writewav(out + "/wav/gunshot.wav", makegunshot(0), gunshotrate);
-    ok &= writewav(out + "/wav/gunshot2.wav", makegunshot(1), gunshotrate);
+    ok &= savebytes(out + "/wav/gunshot.wav", makewav(makegunshot(0), gunshotrate));
+    ok &= savebytes(out + "/wav/gunshot2.wav", makewav(makegunshot(1), gunshotrate));
     if (!ok) {
         std::fprintf(stderr, "makedata: could not write every file under %s\n", out.c_str());
         return 1;

@@ -31,7 +31,7 @@ std::vector<uint8_t> makesong(int i);
 const int gunshotrate = 22050;
 std::vector<int16_t> makegunshot(int variant);
 
-// Writes 16-bit mono PCM samples as a WAV file. Returns false on failure.
-bool writewav(const std::string &path, const std::vector<int16_t> &samples, int rate);
+// The bytes of a WAV file holding 16-bit mono PCM samples.
+std::vector<uint8_t> makewav(const std::vector<int16_t> &samples, int rate);
 
 #endif

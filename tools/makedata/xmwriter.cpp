@@ -4,24 +4,13 @@
 
 #include <algorithm>
 
-namespace {
+#include "tools/makedata/bytes.h"
 
-struct Out {
-    std::vector<uint8_t> bytes;
-    void u8(int v) { bytes.push_back((uint8_t)v); }
-    void u16(int v) { u8(v & 0xff); u8((v >> 8) & 0xff); }
-    void u32(uint32_t v) { u16(v & 0xffff); u16(v >> 16); }
-    void text(const std::string &s, size_t n)
-    {
-        for (size_t i = 0; i < n; i++)
-            u8(i < s.size() ? s[i] : 0);
-    }
-    void zeros(size_t n) { bytes.insert(bytes.end(), n, 0); }
-};
+namespace {
 
 std::vector<uint8_t> packpattern(const XmPattern &p)
 {
-    Out o;
+    Bytes o;
     for (const XmCell &c : p.cells) {
         int flags = (c.note ? 1 : 0) | (c.instrument ? 2 : 0) | (c.volume ? 4 : 0) | (c.effect ? 8 : 0) |
                     (c.param ? 16 : 0);
@@ -35,7 +24,7 @@ std::vector<uint8_t> packpattern(const XmPattern &p)
     return o.bytes;
 }
 
-void instrument(Out &o, const XmInstrument &in)
+void instrument(Bytes &o, const XmInstrument &in)
 {
     o.u32(263);
     o.text(in.name, 22);
@@ -85,7 +74,7 @@ void instrument(Out &o, const XmInstrument &in)
 
 std::vector<uint8_t> writexm(const XmModule &m)
 {
-    Out o;
+    Bytes o;
     o.text("Extended Module: ", 17);
     o.text(m.name, 20);
     o.u8(0x1a);
