@@ -1,68 +1,12 @@
-// Vesper Park: start-up and the fixed sequence of screens.
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-#include <string>
-
+// Vesper Park: the entry point and the fixed sequence of screens.
 #include <allegro.h>
 
 #include "engine/driver.h"
 #include "engine/game.h"
 #include "engine/gameover.h"
-#include "engine/pictures.h"
 #include "engine/sound.h"
+#include "engine/startup.h"
 #include "engine/title.h"
-
-// Start-up cannot go on: says why on the terminal and ends with status 1.
-static void fail(const std::string &why)
-{
-    set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
-    fprintf(stderr, "vesperpark: %s\n", why.c_str());
-    exit(1);
-}
-
-// Full screen if the display allows it, else a window of the same size.
-static void setdisplay()
-{
-    int width, height;
-    if (get_desktop_resolution(&width, &height) == 0 && (width < SCREENW || height < SCREENH))
-        fail("the display is " + std::to_string(width) + "x" + std::to_string(height) +
-             ", smaller than the 1024x768 the game needs");
-    if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, SCREENW, SCREENH, 0, 0) == 0)
-        return;
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREENW, SCREENH, 0, 0) == 0)
-        return;
-    fail(std::string("cannot open a 1024x768 display, full screen or windowed (") +
-         allegro_error + ")");
-}
-
-static void init()
-{
-    if (allegro_init() != 0) {
-        // Without an X display Allegro finds no system driver and gives no reason.
-        const char *display = getenv("DISPLAY");
-        if (allegro_error[0])
-            fprintf(stderr, "vesperpark: cannot start Allegro: %s\n", allegro_error);
-        else if (!display || !display[0])
-            fprintf(stderr, "vesperpark: no display: DISPLAY is not set, and the game needs an "
-                            "X display of at least 1024x768\n");
-        else
-            fprintf(stderr, "vesperpark: cannot open the X display \"%s\"\n", display);
-        exit(1);
-    }
-    init_sound();
-    set_color_depth(32);
-    install_keyboard();
-    install_timer();
-    LOCK_VARIABLE(speed_count);
-    LOCK_FUNCTION(increment_speed_counter);
-    install_int_ex(increment_speed_counter, BPS_TO_TIMER(60));
-    setdisplay();
-    std::string why = load_pictures();
-    if (!why.empty())
-        fail("cannot start: " + why);
-    srand(time(NULL));
-}
 
 int main(int, char **)
 {

@@ -7,14 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <string>
 
 #include <allegro.h>
 
 #include "engine/driver.h"
 #include "engine/game.h"
 #include "engine/pictures.h"
-#include "engine/sound.h"
+#include "engine/startup.h"
 #include "engine/talk.h"
 #include "engine/title.h"
 #include "engine/world.h"
@@ -123,24 +122,7 @@ double run(const char *name)
 
 int main(int, char **)
 {
-    if (allegro_init() != 0) {
-        fprintf(stderr, "driverbench: cannot start Allegro\n");
-        return 1;
-    }
-    init_sound();
-    set_color_depth(32);
-    install_keyboard();
-    install_timer();
-    install_int_ex(increment_speed_counter, BPS_TO_TIMER(60));
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREENW, SCREENH, 0, 0) != 0) {
-        fprintf(stderr, "driverbench: no 1024x768 window: %s\n", allegro_error);
-        return 1;
-    }
-    std::string why = load_pictures();
-    if (!why.empty()) {
-        fprintf(stderr, "driverbench: %s\n", why.c_str());
-        return 1;
-    }
+    init();
     loop<FirstIntroFrame>();
     printf("firstframe %.3f\n", FirstIntroFrame::shown);
 

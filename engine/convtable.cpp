@@ -1,4 +1,6 @@
-// The conversation table itself; the story script refills it at each scene.
+// The conversation table and the scene it holds; the story script refills
+// it at each scene.
 #include "engine/convtable.h"
 
 std::map<Actors, PersonConv> script;
+int scene = 0;

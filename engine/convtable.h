@@ -20,6 +20,9 @@ enum Actors {
     NOACTOR = 9
 };
 
+// Room for a flag per actor, with spares beyond NOACTOR.
+const int ACTORFLAGS = 12;
+
 // Speaker codes beyond the Actors values 0 to 6.
 const int SPEAKERGUNMAN = 9;     // the suspect holding the gun
 const int SPEAKERGUNPOINT = 10;  // the detective at gunpoint
@@ -34,6 +37,9 @@ struct PersonConv {
     std::vector<std::string> clearthoughtlines;  // used until the suspect is met
     std::vector<std::string> sexthoughtlines;    // used once he has been
 };
+
+// The scene being played, 0 to 2: the one the table is filled for.
+extern int scene;
 
 // Subscript inserts an empty entry for a missing actor, so a lookup never fails.
 extern std::map<Actors, PersonConv> script;

@@ -3,10 +3,11 @@
 #include "engine/game.h"
 
 #include "engine/driver.h"
+#include "engine/gamekeys.h"
 #include "engine/gameover.h"
+#include "engine/keys.h"
 #include "engine/sound.h"
 #include "engine/talk.h"
-#include "engine/walk.h"
 #include "engine/world.h"
 #include "script/script.h"
 
@@ -20,7 +21,7 @@ int endingtype = -1;
 // Everyone can be talked to and thought about again in a new scene or game.
 static void clearmet()
 {
-    for (int i = 0; i < 12; i++) {
+    for (int i = 0; i < ACTORFLAGS; i++) {
         talkedto[i] = false;
         thoughtabout[i] = false;
     }
@@ -46,7 +47,7 @@ void GameLoop::initialize()
     area = 0;
     setdialogue();
     // The Space that started the game must not also page the first line.
-    spacepressed = true;
+    holdspace();
     sexthoughts = 0;
     clearthoughts = 0;
     clearmet();
@@ -112,6 +113,12 @@ static void decide()
     }
 }
 
+void startfade()
+{
+    fade = true;
+    fadecounter = FADEMAX;
+}
+
 void fademiddle()
 {
     fade = false;
@@ -123,12 +130,12 @@ void GameLoop::logic()
 {
     if (fade) {
         // The decision belongs to the fade's middle. Normally a frame drawn
-        // at 90 takes it; when the driver ran past 90 without drawing, do
+        // there takes it; when the driver ran past it without drawing, do
         // here what that frame would have done before counting on.
-        if (sceneend && fadecounter - 1 < 90)
+        if (sceneend && fadecounter - 1 < FADEMIDDLE)
             fademiddle();
         fadecounter = fadecounter - 1;
-        if (overatfade && fadecounter <= 90)
+        if (overatfade && fadecounter <= FADEMIDDLE)
             leave = true;
         if (fadecounter <= 0)
             fade = false;

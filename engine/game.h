@@ -12,6 +12,9 @@ enum {
 };
 
 const int FADEMAX = 180;
+// The fade's middle: bands above it, the curtain from it down to 0, and the
+// scene's decision taken on it.
+const int FADEMIDDLE = FADEMAX / 2;
 
 extern bool sceneend;    // a scene-closing conversation has ended
 extern bool fade;
@@ -19,6 +22,9 @@ extern int fadecounter;  // ticks left in the fade, FADEMAX down to 0
 extern bool overatfade;  // an ending was chosen; leave at the fade's middle
 extern bool leave;
 extern int endingtype;   // -1 until an ending is chosen
+
+// Starts the fade that closes the scene.
+void startfade();
 
 // The step a frame drawn at the fade's middle runs: one logic step with the
 // fade held off, which takes the scene's decision the first time.

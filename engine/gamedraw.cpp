@@ -1,5 +1,7 @@
 // The game screen's frames: the area, its persons and the player, the open
 // conversation or thought box, and the bands and curtain of a scene's fade.
+#include "engine/gamedraw.h"
+
 #include <cstdlib>
 
 #include <allegro.h>
@@ -14,42 +16,50 @@
 // The box lies in the half of the screen away from the player.
 static int boxtop()
 {
-    return py > 300 ? 91 : 552;
+    return py > BOXSPLIT ? BOXTOPHIGH : BOXTOPLOW;
+}
+
+// A black box from the top row down, its bottom row included.
+static void box(const BoxPlace &place, int top)
+{
+    rectfill(buffer, place.left, top, place.right, top + BOXHEIGHT, makecol(0, 0, 0));
 }
 
 // A portrait: a white frame with the picture at its top left corner.
-static void portrait(BITMAP *picture, int x, int y)
+static void portrait(BITMAP *picture, int x, int top)
 {
-    rectfill(buffer, x, y, x + SPRITESIZE, y + 130, makecol(255, 255, 255));
+    const int y = top + PORTRAITDOWN;
+    rectfill(buffer, x, y, x + FRAMEW, y + FRAMEH, makecol(255, 255, 255));
     masked_blit(picture, buffer, 0, 0, x, y, SPRITESIZE, SPRITESIZE);
 }
 
 static void conversationbox(int t, int &timer)
 {
-    rectfill(buffer, 280, t, 780, t + 140, makecol(0, 0, 0));
+    box(TALKBOX, t);
     const std::vector<Dialogue_Line> &lines = script[actorconv].lines;
     if (static_cast<size_t>(linenumber) >= lines.size())
         return;  // a conversation without lines shows an empty box
     const Dialogue_Line &line = lines[linenumber];
-    wrapprint(line.text, 450, t + 30, 20);
+    wrapprint(line.text, TALKBOX.textx, t + TEXTDOWN, TEXTWIDTH);
     int s = line.speaker;
     if (s == DETECTIVE || s == SPEAKERGUNPOINT) {
-        portrait(bitmaparray[0], 285, t + 5);
+        portrait(bitmaparray[DETECTIVE], TALKBOX.leftportrait, t);
     } else if (s == SPEAKERGUNMAN) {
-        timer = (timer + 1) % 80;
-        portrait(bitmaparray[timer >= 40 ? 8 : 5], 655, t + 5);
+        timer = (timer + 1) % (2 * GUNMANFRAMES);
+        portrait(bitmaparray[timer >= GUNMANFRAMES ? SPRITEGUNMAN : SUSPECT], TALKBOX.rightportrait,
+                 t);
     } else if (s > 0 && s < SPRITES) {
-        portrait(bitmaparray[s], 655, t + 5);
+        portrait(bitmaparray[s], TALKBOX.rightportrait, t);
     }
 }
 
 static void thoughtbox(int t)
 {
-    rectfill(buffer, 340, t, 720, t + 140, makecol(0, 0, 0));
+    box(THINKBOX, t);
     const std::vector<std::string> &list = thoughtlist();
     if (static_cast<size_t>(linenumber) < list.size())
-        wrapprint(list[linenumber], 510, t + 30, 20);
-    portrait(bitmaparray[0], 345, t + 5);
+        wrapprint(list[linenumber], THINKBOX.textx, t + TEXTDOWN, TEXTWIDTH);
+    portrait(bitmaparray[DETECTIVE], THINKBOX.leftportrait, t);
 }
 
 void GameLoop::draw()
@@ -57,40 +67,45 @@ void GameLoop::draw()
     // Frames showing the gunman's portrait, for his two alternating pictures.
     static int timer = 0;
 
-    if (fade && fadecounter > 90) {
-        // Bands pile up on what the buffer held when the fade began.
-        for (int i = 0; i < 20; i++) {
-            if (rand() % (fadecounter - 89) == 0)
-                rectfill(buffer, 0, SCREENH * i / 20, SCREENW - 1, SCREENH * (i + 1) / 20,
+    if (fade && fadecounter > FADEMIDDLE) {
+        // Bands pile up on what the buffer held when the fade began, more
+        // likely as the middle nears.
+        const int BANDS = 20;
+        for (int i = 0; i < BANDS; i++) {
+            if (rand() % (fadecounter - FADEMIDDLE + 1) == 0)
+                rectfill(buffer, 0, SCREENH * i / BANDS, SCREENW - 1, SCREENH * (i + 1) / BANDS,
                          makecol(0, 0, 0));
         }
         return;
     }
-    if (fade && fadecounter == 90)
+    if (fade && fadecounter == FADEMIDDLE)
         fademiddle();
 
     // The curtain's last row, or -1 when there is none; the rows it covers
     // are painted black anyway, so the area picture is copied only below it.
-    const int curtain =
-        fade && fadecounter >= 1 && fadecounter <= 90 ? (SCREENH - 1) * fadecounter / 90 : -1;
+    const int curtain = fade && fadecounter >= 1 && fadecounter <= FADEMIDDLE
+                            ? (SCREENH - 1) * fadecounter / FADEMIDDLE
+                            : -1;
     blit(maps[area], buffer, 0, curtain + 1, 0, curtain + 1, SCREENW, SCREENH - curtain - 1);
     for (int j = 0; j < COLUMNS; j++) {
         for (int k = 0; k < ROWS; k++) {
             int code = mask[scene][area][k][j];
-            if (code > 3)
-                masked_blit(bitmaparray[code - 3], buffer, 0, 0, tilesize * j + xmargin,
+            if (code > TILEEXIT2)
+                masked_blit(bitmaparray[code - TILEACTOR], buffer, 0, 0, tilesize * j + xmargin,
                             tilesize * k + ymargin, SPRITESIZE, SPRITESIZE);
         }
     }
-    masked_blit(bitmaparray[0], buffer, 0, 0, xmargin + px, ymargin + py, SPRITESIZE, SPRITESIZE);
+    masked_blit(bitmaparray[DETECTIVE], buffer, 0, 0, xmargin + px, ymargin + py, SPRITESIZE,
+                SPRITESIZE);
 
     if (talkmode) {
         conversationbox(boxtop(), timer);
     } else if (thinkmode) {
         thoughtbox(boxtop());
     } else if (canthink()) {
-        rectfill(buffer, 10, 10, 30, 30, makecol(0, 0, 0));
-        textout_ex(buffer, font, "T", 17, 17, makecol(255, 255, 255), makecol(0, 0, 0));
+        rectfill(buffer, MARKERLEFT, MARKERLEFT, MARKERRIGHT, MARKERRIGHT, makecol(0, 0, 0));
+        textout_ex(buffer, font, "T", MARKERTEXT, MARKERTEXT, makecol(255, 255, 255),
+                   makecol(0, 0, 0));
     }
 
     if (curtain >= 0)

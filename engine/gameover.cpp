@@ -6,9 +6,9 @@
 
 #include "engine/driver.h"
 #include "engine/game.h"
+#include "engine/keys.h"
 #include "engine/pictures.h"
 #include "engine/text.h"
-#include "engine/walk.h"
 
 int looptimer;
 bool warover;
@@ -29,7 +29,7 @@ const char *const endingtexts[7] = {
 
 void GameOverLoop::initialize()
 {
-    looptimer = 60;
+    looptimer = SPACEDELAY;
 }
 
 bool GameOverLoop::quitcondition()
@@ -41,10 +41,8 @@ void GameOverLoop::logic()
 {
     if (looptimer > 0) {
         looptimer--;
-        spacepressed = true;
-    } else if (!key[KEY_SPACE]) {
-        spacepressed = false;
-    } else if (!spacepressed) {
+        holdspace();
+    } else if (freshspace(spacepressed)) {
         warover = true;
     }
 }
@@ -53,5 +51,5 @@ void GameOverLoop::draw()
 {
     clear_to_color(buffer, makecol(0, 0, 0));
     if (endingtype >= ENDINGNOTHOUGHT && endingtype <= ENDINGSURRENDER)
-        wrapprint(std::string(endingtexts[endingtype]), 450, 380, 20);
+        wrapprint(std::string(endingtexts[endingtype]), ENDINGTEXTX, ENDINGTEXTY, TEXTWIDTH);
 }

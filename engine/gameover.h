@@ -2,6 +2,9 @@
 #ifndef GAMEOVER_H
 #define GAMEOVER_H
 
+// Where the ending's text begins.
+const int ENDINGTEXTX = 450, ENDINGTEXTY = 380;
+
 extern int looptimer;
 extern bool warover;
 extern const char *const endingtexts[7];

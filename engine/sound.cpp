@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/littleendian.h"
+
 DUH *music[4];
 SAMPLE *sample[2];
 AL_DUH_PLAYER *dplay;
@@ -26,9 +28,7 @@ DUH *loadmodule(const char *path)
     fclose(f);
     if (got < sizeof header)
         return NULL;
-    int tempo = header[76] | header[77] << 8;
-    int bpm = header[78] | header[79] << 8;
-    if (tempo == 0 || bpm == 0)
+    if (le16(header + 76) == 0 || le16(header + 78) == 0)  // tempo, BPM
         return NULL;
     return dumb_load_xm_quick(path);
 }

@@ -3,16 +3,16 @@
 #include "engine/talk.h"
 
 #include "engine/game.h"
+#include "engine/keys.h"
 #include "engine/sound.h"
-#include "engine/walk.h"
 #include "engine/world.h"
 
 Actors actorconv = NOACTOR;
 int linenumber = 0;
 bool talkmode = false;
 bool thinkmode = false;
-bool talkedto[12];
-bool thoughtabout[12];
+bool talkedto[ACTORFLAGS];
+bool thoughtabout[ACTORFLAGS];
 int clearthoughts = 0;
 int sexthoughts = 0;
 
@@ -34,14 +34,14 @@ void picktalkstring(int code)
         return;
 
     switch (code) {
-    case 7:
+    case TILESERGEANT:
         actorconv = sergeantconv();
         break;
-    case 8:
+    case TILESUSPECT:
         actorconv = endingtype == ENDINGRESIST ? DETECTIVE : SUSPECT;
         break;
-    default:  // 4 to 6 and 9: the person's tile code is his actor plus 3
-        actorconv = static_cast<Actors>(code - 3);
+    default:
+        actorconv = static_cast<Actors>(code - TILEACTOR);
         break;
     }
     linenumber = 0;
@@ -50,14 +50,8 @@ void picktalkstring(int code)
         talkmode = true;
     } else {
         talkmode = false;
-        spacepressed = true;
+        holdspace();
     }
-}
-
-void startfade()
-{
-    fade = true;
-    fadecounter = FADEMAX;
 }
 
 void progressdialogue()

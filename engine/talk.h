@@ -9,13 +9,12 @@ extern Actors actorconv;   // whose conversation is open, or who was met last
 extern int linenumber;     // the line or thought page shown
 extern bool talkmode;      // a conversation box is open
 extern bool thinkmode;     // a thought box is open
-extern bool talkedto[12];
-extern bool thoughtabout[12];
+extern bool talkedto[ACTORFLAGS];
+extern bool thoughtabout[ACTORFLAGS];
 extern int clearthoughts;  // thoughts about the case, this scene
 extern int sexthoughts;    // thoughts of desire, scenes 0 and 1 together
 
 void picktalkstring(int code);
-void startfade();
 void progressdialogue();
 void progressthoughts();
 bool canthink();

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+// Every text of the game wraps at this many characters a row.
+const int TEXTWIDTH = 20;
+
 // Splits text into the rows wrapprint prints, at most width characters each;
 // a row that is a lone newline comes back empty (it prints nothing but still
 // takes its place).

@@ -4,6 +4,7 @@
 
 #include "engine/driver.h"
 #include "engine/gameover.h"
+#include "engine/keys.h"
 #include "engine/pictures.h"
 #include "engine/sound.h"
 
@@ -44,7 +45,7 @@ void TitleLoop::initialize()
 {
     begin = false;
     spaceheld = true;
-    starttimer = 60;
+    starttimer = SPACEDELAY;
 }
 
 bool TitleLoop::quitcondition()
@@ -56,12 +57,8 @@ void TitleLoop::logic()
 {
     if (starttimer > 0)
         starttimer--;
-    if (key[KEY_SPACE]) {
-        if (!spaceheld && starttimer == 0)
-            begin = true;
-    } else {
-        spaceheld = false;
-    }
+    if (freshspace(spaceheld) && starttimer == 0)
+        begin = true;
 }
 
 void TitleLoop::draw()

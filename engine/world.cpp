@@ -2,12 +2,11 @@
 // field, whether a step is allowed, and the change of area at an exit.
 #include "engine/world.h"
 
+#include "engine/convtable.h"
 #include "engine/talk.h"
 
-int scene = 0;
 int area = 0;
 int px = 0, py = 0;
-int xmargin = 44, ymargin = 0;
 
 bool canmove(int x, int y)
 {

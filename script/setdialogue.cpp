@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "engine/world.h"
-
 static std::string stored(const char *text)
 {
     return std::string(text) + " ";

@@ -5,5 +5,5 @@ set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 cmake -S . -B build -DBUILD_TESTING=OFF >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target vesperpark gamedata
 cd build && exec ./vesperpark

@@ -13,5 +13,7 @@ done
 [ -z "$missing" ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+echo "Installing:$missing"
+$sudo apt-get update -qq >/dev/null
+# Through env, since sudo drops the caller's environment.
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null

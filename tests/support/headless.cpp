@@ -53,7 +53,7 @@ void resetplay()
     actorconv = NOACTOR;
     linenumber = 0;
     talkmode = thinkmode = false;
-    for (int i = 0; i < 12; i++)
+    for (int i = 0; i < ACTORFLAGS; i++)
         talkedto[i] = thoughtabout[i] = false;
     clearthoughts = sexthoughts = 0;
     sceneend = fade = false;
@@ -69,4 +69,13 @@ void releasekeys()
 void setkey(int scancode, bool down)
 {
     key[scancode] = down ? 1 : 0;
+}
+
+std::string actorname(int actor)
+{
+    static const char *const names[] = {"DETECTIVE", "FRIEND",       "BARMAN",
+                                        "CLUBBER",   "SERGEANT",     "SUSPECT",
+                                        "VICTIM",    "SERGEANTSTAY", "SERGEANTLEAVE",
+                                        "NOACTOR"};
+    return actor >= 0 && actor <= NOACTOR ? names[actor] : "?";
 }

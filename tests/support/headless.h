@@ -3,6 +3,8 @@
 #ifndef HEADLESS_H
 #define HEADLESS_H
 
+#include <string>
+
 #include <allegro.h>
 
 // Starts Allegro once per process (no display, no sound, 32-bit colour),
@@ -21,5 +23,8 @@ void resetplay();
 // Releases every key, or sets one down (true) or up (false).
 void releasekeys();
 void setkey(int scancode, bool down);
+
+// An actor's name as the code spells it, or "?" for a value out of range.
+std::string actorname(int actor);
 
 #endif

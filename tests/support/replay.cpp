@@ -16,8 +16,6 @@
 
 namespace {
 
-const char *const names[] = {"DETECTIVE", "FRIEND", "BARMAN", "CLUBBER", "SERGEANT",
-                             "SUSPECT", "VICTIM", "SERGEANTSTAY", "SERGEANTLEAVE", "NOACTOR"};
 const char *const endings[] = {"NOTHOUGHT", "HOPELESS", "SUSPICION", "RESIST", "SURRENDER"};
 
 using Keys = std::vector<int>;
@@ -122,9 +120,9 @@ struct Player {
             if ((talkmode && !wastalk) || (thinkmode && !wasthink))
                 who = actorconv, kind = sexthoughts > desire ? " desire" : " clear";
             if (wastalk && !talkmode)
-                notes.push_back("talk " + std::string(names[who]) + " " + str(linenumber));
+                notes.push_back("talk " + actorname(who) + " " + str(linenumber));
             if (wasthink && !thinkmode)
-                notes.push_back("think " + std::string(names[who]) + " " + str(linenumber) + kind);
+                notes.push_back("think " + actorname(who) + " " + str(linenumber) + kind);
             if (samplesplayed != shots)
                 notes.push_back("gunshot");
             if (fade && !wasfade)

@@ -7,12 +7,13 @@
 
 #include "engine/driver.h"
 #include "engine/game.h"
+#include "engine/gamekeys.h"
+#include "engine/keys.h"
 #include "engine/pictures.h"
 #include "engine/talk.h"
-#include "engine/walk.h"
 #include "engine/world.h"
 #include "script/script.h"
-#include "tests/support/headless.h"
+#include "tests/support/headlesstest.h"
 
 namespace {
 
@@ -28,19 +29,16 @@ int others(int x1, int y1, int x2, int y2, int colour)
     return n;
 }
 
-class Game : public ::testing::Test {
+class Game : public HeadlessTest {
 protected:
     void SetUp() override
     {
-        headless_start();
-        releasekeys();
-        quit = false;
+        HeadlessTest::SetUp();
         GameLoop::initialize();
         talkmode = false;
         actorconv = NOACTOR;
         py = 120;  // boxes at the bottom, top row 552
     }
-    void TearDown() override { releasekeys(); }
 
     // Opens the conversation of the given lines at its first.
     static void say(Actors who, std::vector<StoryLine> lines)

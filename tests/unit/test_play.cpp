@@ -4,20 +4,20 @@
 #include <gtest/gtest.h>
 
 #include "engine/game.h"
+#include "engine/gamekeys.h"
+#include "engine/keys.h"
 #include "engine/talk.h"
-#include "engine/walk.h"
 #include "engine/world.h"
 #include "script/script.h"
-#include "tests/support/headless.h"
+#include "tests/support/headlesstest.h"
 
 namespace {
 
-class Play : public ::testing::Test {
+class Play : public HeadlessTest {
 protected:
     void SetUp() override
     {
-        headless_start();
-        releasekeys();
+        HeadlessTest::SetUp();
         buildscript({
             {FRIEND, {{1, "Ilse here."}, {0, "Marsh."}}, {"Ilse clear."}, {"Ilse desire."}},
             {BARMAN, {{2, "Teo here."}}, {"Teo clear one.", "Teo clear two."}, {}},
@@ -29,17 +29,14 @@ protected:
         resetplay();
         spacepressed = true;  // as after the press that closed the last box
     }
-    void TearDown() override { releasekeys(); }
 
     static void placeat(int s, int a, int x, int y) { scene = s, area = a, px = x, py = y; }
     // Area and place, and the box open with its person and page.
     static std::string at()
     {
-        static const char *const names[] = {"DETECTIVE", "FRIEND", "BARMAN", "CLUBBER", "SERGEANT", "SUSPECT",
-                                            "VICTIM", "SERGEANTSTAY", "SERGEANTLEAVE", "NOACTOR"};
         std::string box = talkmode ? " talk " : thinkmode ? " think " : "";
         if (!box.empty())
-            box += std::string(names[actorconv]) + " " + std::to_string(linenumber);
+            box += actorname(actorconv) + " " + std::to_string(linenumber);
         return std::to_string(area) + ": " + std::to_string(px) + "," + std::to_string(py) + box;
     }
     // Holds the keys for n ticks, then lets them go.

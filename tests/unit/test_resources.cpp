@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/bmpfile.h"
 #include "engine/pictures.h"
 #include "engine/sound.h"
 #include "tests/support/headless.h"
@@ -35,11 +36,11 @@ Bytes with32(Bytes b, size_t at, uint32_t v, int bits = 0)
     return b;
 }
 
-// Why loadpicture refuses the bytes as a picture of at least w by 32, "" when it loads them.
+// Why loadcheckedbmp refuses the bytes as a picture of at least w by 32, "" when it loads them.
 std::string refusal(const Bytes &bytes, int w = 64)
 {
     std::string why;
-    BITMAP *b = loadpicture(tempfile("p.bmp", bytes).c_str(), w, 32, why);
+    BITMAP *b = loadcheckedbmp(tempfile("p.bmp", bytes).c_str(), w, 32, why);
     if (b)
         destroy_bitmap(b);
     return why;
@@ -57,7 +58,7 @@ TEST(Pictures, DamagedPicturesAreRefusedByName)
     for (size_t i = 0; i < noise.size(); i++)
         noise[i] = (i * 7919 + 13) & 255;
     EXPECT_EQ(refusal(good), "");
-    EXPECT_EQ(loadpicture("no/such.bmp", 1, 1, why), nullptr);
+    EXPECT_EQ(loadcheckedbmp("no/such.bmp", 1, 1, why), nullptr);
     EXPECT_NE(why.find("\"no/such.bmp\" is missing"), std::string::npos) << why;
     EXPECT_NE(why.find("looked for in /"), std::string::npos) << why;
     EXPECT_NE(refusal({}).find("p.bmp\""), std::string::npos);

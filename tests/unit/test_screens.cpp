@@ -7,7 +7,7 @@
 #include "engine/game.h"
 #include "engine/gameover.h"
 #include "engine/title.h"
-#include "tests/support/headless.h"
+#include "tests/support/headlesstest.h"
 
 namespace {
 
@@ -25,15 +25,7 @@ int ticksuntilover(const std::string &space, int limit)
     return n;
 }
 
-class Screens : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        headless_start();
-        releasekeys();
-        quit = warover = false;
-    }
-};
+using Screens = HeadlessTest;
 
 TEST_F(Screens, IntroLastsExactly102TicksWhateverIsPressed)
 {

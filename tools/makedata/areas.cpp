@@ -4,19 +4,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/pictures.h"
-#include "engine/world.h"
+#include "engine/screensize.h"
+#include "engine/tiles.h"
 #include "tools/makedata/makedata.h"
 #include "tools/makedata/paint.h"
 
 namespace {
 
-const int FIELDX = 44;  // the play field's left edge on the picture
-
 enum Place { PARK = 0, STREET = 1, BAR = 2, FLAT = 3 };
 
-int cellx(int column) { return FIELDX + column * tilesize; }
-int celly(int row) { return row * tilesize; }
+int cellx(int column) { return xmargin + column * tilesize; }
+int celly(int row) { return ymargin + row * tilesize; }
 
 bool iswall(int area, int row, int column)
 {
@@ -305,7 +303,7 @@ void carpet(BITMAP *b, int x0, int y0)
     for (int y = y0; y < y0 + tilesize; y++)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = fbm(x / 5.0f, y / 5.0f, 41, 2);
-            int dx = std::abs((x - FIELDX) % 40 - 20), dy = std::abs(y % 40 - 20);
+            int dx = std::abs((x - xmargin) % 40 - 20), dy = std::abs(y % 40 - 20);
             Rgb c = mix({84, 26, 34}, {106, 36, 44}, n);
             if (dx + dy == 16 || dx + dy == 17)
                 c = {140, 110, 60};  // a faded gold lozenge
@@ -319,8 +317,8 @@ void wallpaper(BITMAP *b, int x0, int y0, int row, int column)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = valuenoise(x / 6.0f, y / 6.0f, 51);
             Rgb c = mix({58, 66, 52}, {68, 76, 60}, n);
-            int dx = std::abs((x - FIELDX) % 30 - 15), dy = std::abs(y % 40 - 20);
-            if ((x - FIELDX) % 30 < 2)
+            int dx = std::abs((x - xmargin) % 30 - 15), dy = std::abs(y % 40 - 20);
+            if ((x - xmargin) % 30 < 2)
                 c = {92, 84, 52};  // gilt stripes
             else if (dx * 4 + dy * 3 < 26 && dx * 4 + dy * 3 > 18)
                 c = scale(c, 1.35f);  // a faint damask figure
@@ -500,11 +498,11 @@ BITMAP *makearea(int area)
     // Dim the strips outside the field and frame it.
     for (int y = 0; y < b->h; y++)
         for (int x = 0; x < b->w; x++)
-            if (x < FIELDX || x >= FIELDX + COLUMNS * tilesize || y >= ROWS * tilesize)
+            if (x < xmargin || x >= xmargin + COLUMNS * tilesize || y >= ROWS * tilesize)
                 putpixel(b, x, y, rgb(scale(pixelrgb(b, x, y), 0.38f)));
-    rect(b, FIELDX - 1, -1, FIELDX + COLUMNS * tilesize, ROWS * tilesize, rgb({14, 12, 10}));
-    rect(b, FIELDX - 2, -1, FIELDX + COLUMNS * tilesize + 1, ROWS * tilesize + 1, rgb({70, 62, 50}));
-    bigtext(b, caption(area), FIELDX + COLUMNS * tilesize / 2, ROWS * tilesize + 14, 3,
+    rect(b, xmargin - 1, -1, xmargin + COLUMNS * tilesize, ROWS * tilesize, rgb({14, 12, 10}));
+    rect(b, xmargin - 2, -1, xmargin + COLUMNS * tilesize + 1, ROWS * tilesize + 1, rgb({70, 62, 50}));
+    bigtext(b, caption(area), xmargin + COLUMNS * tilesize / 2, ROWS * tilesize + 14, 3,
             {220, 200, 160}, {150, 120, 80}, true, {0, 0, 0}, 2);
     return b;
 }

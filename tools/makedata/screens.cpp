@@ -2,7 +2,7 @@
 // the title picture (the park gate under a lamp, the name, the key to press).
 #include <cmath>
 
-#include "engine/pictures.h"
+#include "engine/screensize.h"
 #include "tools/makedata/makedata.h"
 #include "tools/makedata/paint.h"
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "engine/pictures.h"
+#include "engine/screensize.h"
 #include "tools/makedata/makedata.h"
 #include "tools/makedata/paint.h"
 

@@ -1,14 +1,14 @@
 // The game screen's keys: Space pages the box shown, T starts a thought, and
 // the arrow keys walk the player from cell to cell, 4 px a tick.
-#include "engine/walk.h"
+#include "engine/gamekeys.h"
 
 #include <allegro.h>
 
+#include "engine/keys.h"
 #include "engine/talk.h"
 #include "engine/world.h"
 
 int pdir = 0;
-bool spacepressed = false;
 
 enum { UP, DOWN, LEFT, RIGHT, NODIR };
 
@@ -17,15 +17,12 @@ static const int dx[4] = {0, 0, -1, 1};
 static const int dy[4] = {-1, 1, 0, 0};
 const int STEP = 4;
 
-// A fresh Space press pages the box once; Space must be seen up before the
-// next press counts.
+// A fresh Space press pages the box once.
 static void page(void (*progress)())
 {
-    if (!key[KEY_SPACE]) {
-        spacepressed = false;
-    } else if (!spacepressed) {
+    if (freshspace(spacepressed)) {
         progress();
-        spacepressed = true;
+        holdspace();
     }
 }
 

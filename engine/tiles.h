@@ -1,0 +1,29 @@
+// The world's table: four areas of 8 by 6 cells per scene, the tile code of
+// every cell, and where the play field lies on the screen. Shared by the
+// engine and the data tool, which draws the area pictures from it.
+#ifndef TILES_H
+#define TILES_H
+
+#include <cstdint>
+
+enum {
+    TILEFREE = 0,
+    TILEWALL = 1,
+    TILEEXIT = 2,
+    TILEEXIT2 = 3,  // area 1's exit into the bar
+    // 4 to 9: a person standing on the cell, his actor plus TILEACTOR
+    TILESERGEANT = 7,  // the sergeant, whose talk depends on the case so far
+    TILESUSPECT = 8    // the suspect, or the detective's own last words
+};
+const int TILEACTOR = 3;  // a person's tile code less this is his actor
+
+const int tilesize = 120;
+const int SCENES = 3, AREAS = 4, ROWS = 6, COLUMNS = 8;
+
+// Where the play field's top left corner lies on the screen.
+const int xmargin = 44, ymargin = 0;
+
+// mask[scene][area][row][column]: the tile code of every cell.
+extern const int32_t mask[SCENES][AREAS][ROWS][COLUMNS];
+
+#endif
