@@ -17,10 +17,10 @@ bool warover;
 // close on an empty screen.
 const char *const endingtexts[7] = {
     "From then on, I hardly gave the case a thought.",
-    "Going back to the bar got me nowhere.  Not one soul in there could help me, so I'm "
-    "dropping the case as hopeless now.",
-    "Lucien.  I have a strong suspicion that Lucien is the one who killed Emil.  I cannot "
-    "arrest anyone while I am off duty, so in the morning I will go to his home with a warrant.",
+    "Going back to the bar got me nowhere.  A drunk's tale aside, no one could help, so I'm "
+    "dropping the case as hopeless.",
+    "Lucien.  I strongly suspect Lucien of killing Emil; he lied to me about last night.  I "
+    "can't arrest him while off duty, so in the morning I will go to his home with a warrant.",
     "",
     "",
     NULL,

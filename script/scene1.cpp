@@ -16,26 +16,26 @@ const std::vector<KeyBlock> scene1blocks = {
     // Ilse, back for the party, with a warning about Lucien.
     {FRIEND,
      {
-         {FRIEND, "Detective? I never thought I'd see you here, not at a party."},
+         {FRIEND, "Detective? You at a party? I came so as not to be on my own."},
          {DETECTIVE, "A busy night is a good night to find answers."},
          {FRIEND, "Lucien's been asking about you all evening.  Where you went, when you'd be back.  He likes you."},
-         {DETECTIVE, "I had that feeling earlier today."},
-         {FRIEND, "Be careful with him.  He's handsome, I know, everyone knows.  But he isn't a good man, not inside."},
-         {DETECTIVE, "I'm here to work, Ilse. Not to go finding company."},
+         {DETECTIVE, "I had that feeling, this morning."},
+         {FRIEND, "Be careful of him.  He's handsome, I know; everybody knows.  But he isn't a good man.  Not inside."},
+         {DETECTIVE, "I've come here to work, Ilse, not to find company."},
          {FRIEND, "Sorry. It's not my business..."},
-         {DETECTIVE, "Don't be sorry. Go back to your friends. Enjoy tonight."},
+         {DETECTIVE, "You meant it kindly, Ilse. Go back to your friends now."},
      },
      {   // clear thoughts, before Lucien is met
-         "Lucien's been asking about me.  Not how an innocent man acts. Stay sharp.",
+         "Lucien's been asking after me.  Not how innocent men act.  Stay on guard.",
          "But a murderer? He seems too idle for the trouble.",
      },
      {   // desire thoughts, once he has been
          "He asked about me. Me, of all men.",
          "Oh! Oh God. Stop it, man!",
-         "A chance like this won't come twice, Ansel.",
+         "A chance like this won't come twice, Marsh.",
          "One night. Even one short night with him would do.",
          "And it would be worth it, whatever it cost me afterwards.",
-         "Nobody pays me to be here tonight.  The station does not care how I spend my evenings.",
+         "Nobody pays me to be here tonight.  And the station doesn't care how I pass my nights.",
      }},
 
     // Teo behind the bar, busy and still no friend of the police.
@@ -43,12 +43,12 @@ const std::vector<KeyBlock> scene1blocks = {
      {
          {BARMAN, "Back again. Found anything yet, then?"},
          {DETECTIVE, "Not yet. I'm here to question the guests."},
-         {DETECTIVE, "Anything happen since this morning?"},
+         {DETECTIVE, "Has anything come up since morning?"},
          {BARMAN, "Nothing. It only got busy about half an hour ago."},
          {DETECTIVE, "How long has Lucien been about?"},
-         {BARMAN, "He's been hanging around since this afternoon."},
+         {BARMAN, "Hasn't stirred since you were in this morning."},
          {DETECTIVE, "Does he even have a job?"},
-         {BARMAN, "Shift work somewhere, I think. Nights."},
+         {BARMAN, "Shifts at the gasworks, or so he says."},
          {BARMAN, "There, by the pillar.  He's been watching you since you came."},
      },
      {   // clear thoughts, before Lucien is met
@@ -56,33 +56,33 @@ const std::vector<KeyBlock> scene1blocks = {
      },
      {   // desire thoughts, once he has been
          "I can't think straight with him in the room.",
-         "Get him out of your head, man. Just for a moment, just long enough to work.",
+         "Get him out of your head, man. For a moment, at least. Long enough to work.",
      }},
 
     // Rook, a regular of the bar, flying high, who was here last night.
     {CLUBBER,
      {
          {DETECTIVE, "Can you spare me a minute?"},
-         {CLUBBER, "For you, all night. Mm, what's that cologne?"},
-         {DETECTIVE, "Detective Marsh.  I'm investigating the murder in Vesper Park, last night. A man was shot."},
-         {CLUBBER, "Oh, I heard. Everyone's heard, sweetie."},
+         {CLUBBER, "For you, dear, all night. Mmm, that cologne!"},
+         {DETECTIVE, "Detective Marsh.  I'm investigating the murder in Vesper Park last night.  A man was shot."},
+         {CLUBBER, "Ooh, I heard. Everybody's heard, lovey."},
          {DETECTIVE, "Did you know the victim?"},
-         {CLUBBER, "Barely. Knew his arse better than I knew his name, love."},
+         {CLUBBER, "Barely. I knew his backside better than his name, ducks."},
          {DETECTIVE, "Were you here last night, towards midnight?"},
          {CLUBBER, "Course I was.  Mind you, I was flying before I stepped in."},
-         {CLUBBER, "You won't arrest me for that, will you, hon?"},
+         {CLUBBER, "You won't run me in for that, will you, pet?"},
          {DETECTIVE, "I'm after a killer, not your pills. Do you remember anything?"},
-         {CLUBBER, "Ooh. Let me think."},
+         {CLUBBER, "Now, let me think."},
          {CLUBBER, "Wait, I did see him. Last night, yes. God, what's his name? E..."},
          {DETECTIVE, "Emil--"},
-         {CLUBBER, "Emil!  That's him. Dancing with Lucien, close as you like, all over one another."},
+         {CLUBBER, "Emil!  Yes, that's him.  Dancing with Lucien, close as you like, cheek to cheek."},
          {DETECTIVE, "Is Lucien that special?"},
          {CLUBBER, "Special? Darling, he is every man's dream."},
          {CLUBBER, "A bit of an odd one, mind. But he carries it off."},
          {DETECTIVE, "I see."},
      },
      {   // clear thoughts, before Lucien is met
-         "That sounds suspicious.  I'll keep a close eye on Lucien tonight.",
+         "Lucien told me he was in bed, alone.  That was a lie.  Watch him.",
      },
      {   // desire thoughts, once he has been
          "Half the men here want his arms round them.",
@@ -94,13 +94,13 @@ const std::vector<KeyBlock> scene1blocks = {
     // Lucien, all charm, with an address and nothing else to give.
     {SUSPECT,
      {
-         {DETECTIVE, "Hi Lucien."},
+         {DETECTIVE, "...Lucien."},
          {SUSPECT, "Detective. I was hoping you'd come tonight."},
-         {DETECTIVE, "Any news of last night, then? Anything you've heard, anything at all?"},
+         {DETECTIVE, "Have you heard any more about last night since the morning? Anything?"},
          {SUSPECT, "You smell divine tonight. Really."},
          {DETECTIVE, "Don't play games with me."},
-         {SUSPECT, "I live just around the corner.  Number 45, Cask Lane, top floor. Come up later, when you're done."},
-         {SUSPECT, "As for Emil, or last night? I've heard nothing. Not a whisper."},
+         {SUSPECT, "I live just round the corner.  Number 45, Cask Lane, top floor.  Come up later, when you're done."},
+         {SUSPECT, "As for Emil and last night, I've heard nothing. Not a whisper."},
      },
      {   // clear thoughts, before Lucien is met
          "He went defensive there. The charm dropped for a moment.",
@@ -109,7 +109,7 @@ const std::vector<KeyBlock> scene1blocks = {
          "He'll be waiting.",
          "Up those stairs, through his door, and straight into his bed. God, yes.",
          "There is no one like him. Not in this town, not anywhere I've been.",
-         "Well, what am I going to do, Ansel?",
+         "Well, what am I going to do, Marsh?",
      }},
 
     // The body and the sergeant's closing talk stay behind in the morning: empty.

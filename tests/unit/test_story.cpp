@@ -1,6 +1,7 @@
-// The story of all three scenes against what the engine and its boxes
-// expect: every block's shape, each scene's totals and marks, the table
-// setdialogue builds, and the only texts said twice.
+// The story of all three scenes and the ending texts against what the
+// engine and its boxes expect: every block's speakers and lengths, the rules
+// every text keeps, the table setdialogue builds, and the only texts said
+// twice.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -9,6 +10,8 @@
 #include <set>
 #include <tuple>
 
+#include "engine/game.h"
+#include "engine/gameover.h"
 #include "engine/text.h"
 #include "engine/world.h"
 #include "script/script.h"
@@ -28,10 +31,7 @@ struct SceneShape {
     int scene;
     const std::vector<KeyBlock> &blocks;
     std::vector<BlockShape> shape;
-    int texts, chars;      // totals over the scene
-    size_t longestword;
-    int doublespaced;      // texts with two spaces, each after a sentence
-    std::string digits;    // the only digits the scene may use
+    int doublespaced;  // texts with two spaces after their sentences
 };
 
 const SceneShape scenes[] = {
@@ -47,7 +47,7 @@ const SceneShape scenes[] = {
       {VICTIM, "D84", "79", "71 59"},
       {SERGEANTSTAY, "S39 D43 S38 D90 S159", "", ""},
       {SERGEANTLEAVE, "S39 D43 S38 D37", "", ""}},
-     109, 5476, 13, 16, ""},
+     16},
     {1, scene1blocks,
      {{DETECTIVE, "", "42", ""},
       {FRIEND, "F60 D45 F95 D33 F98 D50 F30 D55", "73 50", "34 25 43 50 57 86"},
@@ -56,14 +56,14 @@ const SceneShape scenes[] = {
       {SUSPECT, "D10 L43 D69 L33 D25 L97 L62", "56", "17 71 67 35"},
       {VICTIM, "", "", ""},
       {SERGEANTSTAY, "", "", ""}},
-     64, 3092, 13, 10, "45"},  // the digits of Lucien's address
+     10},
     {2, scene2blocks,
      {{DETECTIVE, "L46 D32 G21 P26 G11 P43 G109 P12 G70 P53 G26 P67 G38 P15 G19", "", ""},
       {SUSPECT,
        "L28 D54 L32 D19 L34 D14 L53 D15 L9 D11 L65 D48 L34 D30 L31 D40 L51 D60 L43 D36 L40 D53 L51 D72 L25 "
        "D4 L29 D27 L42 D18 L4 D12 G34 P31",
        "", ""}},
-     49, 1737, 12, 2, ""},
+     2},
 };
 
 // Each text of a block with its list (0 lines, 1 clear thoughts, 2 desire
@@ -84,39 +84,17 @@ std::vector<Text> textsof(const KeyBlock &b)
     return out;
 }
 
-// Every text: letters and the marks " !',-.?" (and the scene's digits) alone,
-// no space at either end nor three in a row, two only after a sentence.
-TEST(Story, EverySceneHasItsShapeTotalsAndMarks)
+TEST(Story, EveryBlockHasItsSpeakersAndLengths)
 {
     for (const SceneShape &s : scenes) {
         SCOPED_TRACE("scene " + std::to_string(s.scene));
         ASSERT_EQ(s.blocks.size(), s.shape.size());
-        int texts = 0, chars = 0, doublespaced = 0;
-        size_t longest = 0;
         for (size_t b = 0; b < s.blocks.size(); ++b) {
             std::string shape[3];
             for (const Text &t : textsof(s.blocks[b])) {
-                const std::string &text = t.text;
                 const char *letters = "DFBCSL???GP?";
                 std::string letter = t.speaker < 0 ? "" : std::string(1, letters[std::min(t.speaker, 11)]);
-                shape[t.list] += (t.index ? " " : "") + letter + std::to_string(text.size());
-                ++texts;
-                chars += int(text.size());
-                doublespaced += text.find("  ") != std::string::npos;
-                EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ') << text;
-                EXPECT_EQ(text.find("   "), std::string::npos) << text;
-                size_t word = 0;
-                for (size_t i = 0; i < text.size(); ++i) {
-                    char c = text[i];
-                    EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(c)) || std::strchr(" !',-.?", c) ||
-                                (c && s.digits.find(c) != std::string::npos))
-                        << int(c) << " in \"" << text << "\"";
-                    word = c == ' ' ? 0 : word + 1;
-                    longest = std::max(longest, word);
-                    if (i > 0 && text.compare(i, 2, "  ") == 0) {
-                        EXPECT_TRUE(std::strchr(".!?", text[i - 1])) << "\"" << text << "\"";
-                    }
-                }
+                shape[t.list] += (t.index ? " " : "") + letter + std::to_string(t.text.size());
             }
             const BlockShape &want = s.shape[b];
             EXPECT_EQ(s.blocks[b].key, want.key);
@@ -124,9 +102,52 @@ TEST(Story, EverySceneHasItsShapeTotalsAndMarks)
                       std::make_tuple(shape[0], shape[1], shape[2]))
                 << "block " << b;
         }
-        EXPECT_EQ(std::make_tuple(texts, chars, longest, doublespaced),
-                  std::make_tuple(s.texts, s.chars, s.longestword, s.doublespaced));
     }
+}
+
+// Every text, the ending texts too: letters, the marks " !',-.:;?" and one
+// house number, "45"; words of at most 15 characters; no space at either end
+// nor three in a row; two only after a sentence, and then after each of its
+// sentences; and wrapped as the boxes wrap it, no row that begins blank.
+TEST(Story, EveryTextKeepsTheRules)
+{
+    std::vector<std::pair<std::string, int>> all;  // the text as printed, its scene
+    for (const SceneShape &s : scenes)
+        for (const KeyBlock &b : s.blocks)
+            for (const Text &t : textsof(b))
+                all.push_back({t.text + " ", s.scene});
+    for (int e = ENDINGNOTHOUGHT; e <= ENDINGSUSPICION; e++)
+        all.push_back({endingtexts[e], -1});
+    int doublespaced[3] = {}, withdigits = 0;
+    for (const auto &[printed, scene] : all) {
+        const std::string text = scene < 0 ? printed : printed.substr(0, printed.size() - 1);
+        SCOPED_TRACE("\"" + text + "\"");
+        EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ');
+        EXPECT_EQ(text.find("   "), std::string::npos);
+        size_t word = 0, longest = 0;
+        int single = 0, twice = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            char c = text[i];
+            EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(c)) || std::strchr(" !',-.:;?45", c)) << c;
+            word = c == ' ' ? 0 : word + 1;
+            longest = std::max(longest, word);
+            if (i > 0 && text.compare(i, 2, "  ") == 0) {
+                EXPECT_TRUE(std::strchr(".!?", text[i - 1]));
+            }
+            if (std::strchr(".!?", c) && text.compare(i + 1, 1, " ") == 0)
+                ++(text.compare(i + 1, 2, "  ") == 0 ? twice : single);
+        }
+        EXPECT_LE(longest, 15u);
+        EXPECT_FALSE(single && twice) << "one spacing after the sentences of a text";
+        withdigits += text.find_first_of("45") != std::string::npos;
+        if (scene >= 0)
+            doublespaced[scene] += twice > 0;
+        for (const std::string &row : wraptext(printed, 20))
+            EXPECT_NE(row.front(), ' ') << "\"" << row << "\"";
+    }
+    EXPECT_EQ(withdigits, 1);
+    for (const SceneShape &s : scenes)
+        EXPECT_EQ(doublespaced[s.scene], s.doublespaced) << "scene " << s.scene;
 }
 
 // Each scene's table holds its blocks alone, each text plus one space,
