@@ -118,7 +118,7 @@ TEST(Story, EveryTextKeepsTheRules)
                 all.push_back({t.text + " ", s.scene});
     for (int e = ENDINGNOTHOUGHT; e <= ENDINGSUSPICION; e++)
         all.push_back({endingtexts[e], -1});
-    int doublespaced[3] = {}, withdigits = 0;
+    int doublespaced[4] = {}, withdigits = 0;  // the endings counted last
     for (const auto &[printed, scene] : all) {
         const std::string text = scene < 0 ? printed : printed.substr(0, printed.size() - 1);
         SCOPED_TRACE("\"" + text + "\"");
@@ -140,14 +140,14 @@ TEST(Story, EveryTextKeepsTheRules)
         EXPECT_LE(longest, 15u);
         EXPECT_FALSE(single && twice) << "one spacing after the sentences of a text";
         withdigits += text.find_first_of("45") != std::string::npos;
-        if (scene >= 0)
-            doublespaced[scene] += twice > 0;
+        doublespaced[scene < 0 ? 3 : scene] += twice > 0;
         for (const std::string &row : wraptext(printed, 20))
             EXPECT_NE(row.front(), ' ') << "\"" << row << "\"";
     }
     EXPECT_EQ(withdigits, 1);
     for (const SceneShape &s : scenes)
         EXPECT_EQ(doublespaced[s.scene], s.doublespaced) << "scene " << s.scene;
+    EXPECT_EQ(doublespaced[3], 2) << "the endings without hope and with suspicion";
 }
 
 // Each scene's table holds its blocks alone, each text plus one space,
