@@ -1,6 +1,7 @@
 // The four area pictures, drawn cell by cell from the tile table so that what
-// the player sees always matches where he can walk: the park at night, the
-// street outside The Lantern, the bar inside and Lucien Hart's flat.
+// the player sees always matches where he can walk: the park on a grey
+// morning, the street outside The Lantern, the bar inside and Lucien Hart's
+// flat.
 #include <algorithm>
 #include <cmath>
 
@@ -31,14 +32,14 @@ void grass(BITMAP *b, int x0, int y0, uint32_t seed)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = fbm(x / 22.0f, y / 22.0f, 11, 4);
             float fine = valuenoise(x / 2.0f, y / 5.0f, 12);
-            Rgb c = mix({42, 72, 38}, {64, 100, 52}, n);
+            Rgb c = mix({54, 84, 48}, {78, 108, 64}, n);
             putpixel(b, x, y, rgb(scale(c, 0.85f + fine * 0.3f)));
         }
     Rng r(seed);
     for (int i = 0; i < 160; i++) {  // blades
         int x = x0 + r.below(tilesize), y = y0 + r.below(tilesize);
         int h = 3 + r.below(5);
-        Rgb c = r.below(2) ? Rgb{70, 110, 60} : Rgb{22, 44, 26};
+        Rgb c = r.below(2) ? Rgb{92, 122, 80} : Rgb{36, 56, 38};
         line(b, x, y, x + r.below(3) - 1, y - h, rgb(c));
     }
     for (int i = 0; i < 6; i++) {  // fallen leaves
@@ -59,9 +60,9 @@ void leaves(BITMAP *b, int x0, int y0, int count, int cx, int cy, int radius, Rn
             x = x0 + r.below(tilesize);
             y = y0 + r.below(tilesize);
         }
-        // leaves catch the lamp light from above and fall into shadow below
+        // leaves catch the grey sky from above and fall into shadow below
         float lit = fbm(x / 18.0f, y / 18.0f, 17, 3) * 1.3f - (radius > 0 ? float(y - cy) / radius * 0.25f : 0);
-        Rgb c = mix({6, 16, 10}, {36, 66, 36}, std::min(1.0f, std::max(0.0f, lit + r.spread(0.2f))));
+        Rgb c = mix({10, 22, 14}, {48, 76, 48}, std::min(1.0f, std::max(0.0f, lit + r.spread(0.2f))));
         ellipsefill(b, x, y, 2 + r.below(3), 1 + r.below(3), rgb(c));
     }
 }
@@ -72,11 +73,11 @@ void foliage(BITMAP *b, int x0, int y0, uint32_t seed, bool tree)
     set_clip_rect(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1);
     if (tree) {  // a round crown standing on the lawn, its shadow beside it
         grass(b, x0, y0, seed);
-        circlefill(b, x0 + 66, y0 + 68, 60, rgb({8, 14, 10}));
-        circlefill(b, x0 + 60, y0 + 60, 60, rgb({10, 24, 14}));
+        circlefill(b, x0 + 66, y0 + 68, 60, rgb({16, 24, 18}));
+        circlefill(b, x0 + 60, y0 + 60, 60, rgb({18, 34, 22}));
         leaves(b, x0, y0, 1000, x0 + 60, y0 + 60, 58, r);
     } else {
-        noisefill(b, x0, y0, tilesize, tilesize, {8, 20, 12}, 0.3f, 9, seed);
+        noisefill(b, x0, y0, tilesize, tilesize, {14, 28, 18}, 0.3f, 9, seed);
         leaves(b, x0, y0, 1400, 0, 0, 0, r);
     }
     set_clip_rect(b, 0, 0, b->w - 1, b->h - 1);
@@ -110,10 +111,9 @@ void parkgate(BITMAP *b, int x0, int y0)
             line(b, x, y - 6, x, y + 10, rgb({12, 12, 14}));
         }
     }
-    glow(b, x0 + 10, y0 + 30, 60, {90, 80, 40}, 0.7f);
-    glow(b, x0 + 110, y0 + 30, 60, {90, 80, 40}, 0.7f);
-    circlefill(b, x0 + 10, y0 + 30, 4, rgb({255, 230, 160}));
-    circlefill(b, x0 + 110, y0 + 30, 4, rgb({255, 230, 160}));
+    // the lamps on the pillars, put out at daybreak
+    circlefill(b, x0 + 10, y0 + 30, 4, rgb({104, 108, 112}));
+    circlefill(b, x0 + 110, y0 + 30, 4, rgb({104, 108, 112}));
 }
 
 // --- street -----------------------------------------------------------------
@@ -419,12 +419,11 @@ void frontface(BITMAP *b, int area, int x, int y)
 void lights(BITMAP *b, int area)
 {
     switch (area) {
-    case PARK:  // two park lamps among the trees
+    case PARK:  // two park lamps among the trees, out by day
         for (int c : {2, 6}) {
             int x = cellx(c) - 1, y = celly(c == 2 ? 2 : 4) - 1;
-            glow(b, x, y, 220, {90, 80, 40}, 0.4f);
             circlefill(b, x, y, 7, rgb({30, 30, 34}));
-            circlefill(b, x, y, 4, rgb({255, 236, 170}));
+            circlefill(b, x, y, 4, rgb({112, 116, 120}));
         }
         break;
     case STREET:  // street lamps along the kerb
