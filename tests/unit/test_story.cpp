@@ -141,7 +141,7 @@ TEST(Story, EveryTextKeepsTheRules)
         EXPECT_FALSE(single && twice) << "one spacing after the sentences of a text";
         withdigits += text.find_first_of("45") != std::string::npos;
         doublespaced[scene < 0 ? 3 : scene] += twice > 0;
-        for (const std::string &row : wraptext(printed, 20))
+        for (const std::string &row : wraptext(printed, TEXTWIDTH))
             EXPECT_NE(row.front(), ' ') << "\"" << row << "\"";
     }
     EXPECT_EQ(withdigits, 1);
@@ -175,7 +175,7 @@ TEST(Story, EachSceneBuildsATableOfItsOwnThatFitsTheBoxes)
                 const Text &a = authored[i], &t = stored[i];
                 EXPECT_EQ(std::make_tuple(t.list, t.index, t.speaker, t.text),
                           std::make_tuple(a.list, a.index, a.speaker, a.text + " "));
-                EXPECT_LE(wraptext(t.text, 20).size(), t.list ? 6u : 8u) << "\"" << t.text << "\"";
+                EXPECT_LE(wraptext(t.text, TEXTWIDTH).size(), t.list ? 6u : 8u) << "\"" << t.text << "\"";
             }
         }
     }
