@@ -2,6 +2,7 @@
 // conversation or thought box, and the bands and curtain of a scene's fade.
 #include "engine/gamedraw.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <allegro.h>
@@ -19,18 +20,44 @@ static int boxtop()
     return py > BOXSPLIT ? BOXTOPHIGH : BOXTOPLOW;
 }
 
+// Copies the rectangle of the area picture between two inclusive corners
+// to the same place in the buffer; nothing when it is empty.
+static void copy(int left, int top, int right, int bottom)
+{
+    if (right >= left && bottom >= top)
+        blit(maps[area], buffer, left, top, left, top, right - left + 1, bottom - top + 1);
+}
+
 // A black box from the top row down, its bottom row included.
 static void box(const BoxPlace &place, int top)
 {
     rectfill(buffer, place.left, top, place.right, top + BOXHEIGHT, makecol(0, 0, 0));
 }
 
-// A portrait: a white frame with the picture at its top left corner.
-static void portrait(BITMAP *picture, int x, int top)
+// A portrait: a white frame with sprite i at its top left corner.
+static void portrait(int i, int x, int top)
 {
     const int y = top + PORTRAITDOWN;
     rectfill(buffer, x, y, x + FRAMEW, y + FRAMEH, makecol(255, 255, 255));
-    masked_blit(picture, buffer, 0, 0, x, y, SPRITESIZE, SPRITESIZE);
+    draw_rle_sprite(buffer, rlesprites[i], x, y);
+}
+
+// Copies the area picture into the buffer from row first down, except inside
+// the open box (none when place is null, else its top row is t): the rows
+// above first lie under the curtain and the box is filled black, both
+// painted over anyway.
+static void background(int first, const BoxPlace *place, int t)
+{
+    const int bottom = SCREENH - 1;
+    if (!place) {
+        copy(0, first, SCREENW - 1, bottom);
+        return;
+    }
+    const int boxbottom = t + BOXHEIGHT;
+    copy(0, first, SCREENW - 1, t - 1);
+    copy(0, std::max(first, t), place->left - 1, boxbottom);
+    copy(place->right + 1, std::max(first, t), SCREENW - 1, boxbottom);
+    copy(0, std::max(first, boxbottom + 1), SCREENW - 1, bottom);
 }
 
 static void conversationbox(int t, int &timer)
@@ -40,16 +67,15 @@ static void conversationbox(int t, int &timer)
     if (static_cast<size_t>(linenumber) >= lines.size())
         return;  // a conversation without lines shows an empty box
     const Dialogue_Line &line = lines[linenumber];
-    wrapprint(line.text, TALKBOX.textx, t + TEXTDOWN, TEXTWIDTH);
+    wrapprint(line.text.c_str(), TALKBOX.textx, t + TEXTDOWN, TEXTWIDTH);
     int s = line.speaker;
     if (s == DETECTIVE || s == SPEAKERGUNPOINT) {
-        portrait(bitmaparray[DETECTIVE], TALKBOX.leftportrait, t);
+        portrait(DETECTIVE, TALKBOX.leftportrait, t);
     } else if (s == SPEAKERGUNMAN) {
         timer = (timer + 1) % (2 * GUNMANFRAMES);
-        portrait(bitmaparray[timer >= GUNMANFRAMES ? SPRITEGUNMAN : SUSPECT], TALKBOX.rightportrait,
-                 t);
+        portrait(timer >= GUNMANFRAMES ? SPRITEGUNMAN : SUSPECT, TALKBOX.rightportrait, t);
     } else if (s > 0 && s < SPRITES) {
-        portrait(bitmaparray[s], TALKBOX.rightportrait, t);
+        portrait(s, TALKBOX.rightportrait, t);
     }
 }
 
@@ -58,8 +84,8 @@ static void thoughtbox(int t)
     box(THINKBOX, t);
     const std::vector<std::string> &list = thoughtlist();
     if (static_cast<size_t>(linenumber) < list.size())
-        wrapprint(list[linenumber], THINKBOX.textx, t + TEXTDOWN, TEXTWIDTH);
-    portrait(bitmaparray[DETECTIVE], THINKBOX.leftportrait, t);
+        wrapprint(list[linenumber].c_str(), THINKBOX.textx, t + TEXTDOWN, TEXTWIDTH);
+    portrait(DETECTIVE, THINKBOX.leftportrait, t);
 }
 
 void GameLoop::draw()
@@ -81,22 +107,21 @@ void GameLoop::draw()
     if (fade && fadecounter == FADEMIDDLE)
         fademiddle();
 
-    // The curtain's last row, or -1 when there is none; the rows it covers
-    // are painted black anyway, so the area picture is copied only below it.
+    // The curtain's last row, or -1 when there is none.
     const int curtain = fade && fadecounter >= 1 && fadecounter <= FADEMIDDLE
                             ? (SCREENH - 1) * fadecounter / FADEMIDDLE
                             : -1;
-    blit(maps[area], buffer, 0, curtain + 1, 0, curtain + 1, SCREENW, SCREENH - curtain - 1);
+    const BoxPlace *place = talkmode ? &TALKBOX : thinkmode ? &THINKBOX : NULL;
+    background(curtain + 1, place, boxtop());
     for (int j = 0; j < COLUMNS; j++) {
         for (int k = 0; k < ROWS; k++) {
             int code = mask[scene][area][k][j];
             if (code > TILEEXIT2)
-                masked_blit(bitmaparray[code - TILEACTOR], buffer, 0, 0, tilesize * j + xmargin,
-                            tilesize * k + ymargin, SPRITESIZE, SPRITESIZE);
+                draw_rle_sprite(buffer, rlesprites[code - TILEACTOR], tilesize * j + xmargin,
+                                tilesize * k + ymargin);
         }
     }
-    masked_blit(bitmaparray[DETECTIVE], buffer, 0, 0, xmargin + px, ymargin + py, SPRITESIZE,
-                SPRITESIZE);
+    draw_rle_sprite(buffer, rlesprites[DETECTIVE], xmargin + px, ymargin + py);
 
     if (talkmode) {
         conversationbox(boxtop(), timer);

@@ -2,8 +2,6 @@
 // until Space is pressed again after the first 60 ticks.
 #include "engine/gameover.h"
 
-#include <string>
-
 #include "engine/driver.h"
 #include "engine/game.h"
 #include "engine/keys.h"
@@ -51,5 +49,5 @@ void GameOverLoop::draw()
 {
     clear_to_color(buffer, makecol(0, 0, 0));
     if (endingtype >= ENDINGNOTHOUGHT && endingtype <= ENDINGSURRENDER)
-        wrapprint(std::string(endingtexts[endingtype]), ENDINGTEXTX, ENDINGTEXTY, TEXTWIDTH);
+        wrapprint(endingtexts[endingtype], ENDINGTEXTX, ENDINGTEXTY, TEXTWIDTH);
 }

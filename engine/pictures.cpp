@@ -1,5 +1,5 @@
 // The pictures, each read through the header check, and the sprites cut
-// out of their sheet.
+// out of their sheet and made into run-length sprites.
 #include "engine/pictures.h"
 
 #include "engine/bmpfile.h"
@@ -9,8 +9,21 @@ BITMAP *bitmaparray[SPRITES];
 BITMAP *introscreen;
 BITMAP *titlescreen;
 BITMAP *maps[4];
+RLE_SPRITE *rlesprites[SPRITES];
 
-std::string load_pictures()
+bool makerlesprites()
+{
+    bool made = true;
+    for (int i = 0; i < SPRITES; i++) {
+        if (rlesprites[i])
+            destroy_rle_sprite(rlesprites[i]);
+        rlesprites[i] = bitmaparray[i] ? get_rle_sprite(bitmaparray[i]) : NULL;
+        made &= rlesprites[i] != NULL;
+    }
+    return made;
+}
+
+std::string load_pictures(StepDone done)
 {
     std::string why;
     buffer = create_bitmap(SCREENW, SCREENH);
@@ -21,9 +34,13 @@ std::string load_pictures()
         return why;
     for (int i = 0; i < SPRITES; i++) {
         bitmaparray[i] = create_bitmap(SPRITESIZE, SPRITESIZE);
-        blit(sheet, bitmaparray[i], SPRITESIZE * i, 0, 0, 0, SPRITESIZE, SPRITESIZE);
+        if (bitmaparray[i])
+            blit(sheet, bitmaparray[i], SPRITESIZE * i, 0, 0, 0, SPRITESIZE, SPRITESIZE);
     }
     destroy_bitmap(sheet);
+    if (!makerlesprites())
+        return "out of memory for the sprites";
+    done("bmp/sprites.bmp");
     struct { BITMAP **target; const char *path; } pictures[] = {
         {&introscreen, "bmp/intro.bmp"}, {&titlescreen, "bmp/titlescreen.bmp"},
         {&maps[0], "bmp/map1.bmp"},      {&maps[1], "bmp/map2.bmp"},
@@ -33,6 +50,7 @@ std::string load_pictures()
         *p.target = loadcheckedbmp(p.path, SCREENW, SCREENH, why);
         if (!*p.target)
             return why;
+        done(p.path);
     }
     return "";
 }

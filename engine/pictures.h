@@ -9,14 +9,29 @@
 
 #include "engine/screensize.h"
 
+// Names a start-up step that has just finished (the driver benchmark times
+// them); nostep hears nothing.
+typedef void (*StepDone)(const char *step);
+inline void nostep(const char *) {}
+
 extern BITMAP *buffer;
 extern BITMAP *bitmaparray[SPRITES];
 extern BITMAP *introscreen;
 extern BITMAP *titlescreen;
 extern BITMAP *maps[4];
 
+// The sprites again as Allegro's run-length sprites, which draw exactly the
+// pixels masked_blit draws of bitmaparray, magenta left out, at a fraction
+// of the cost: the frames draw these.
+extern RLE_SPRITE *rlesprites[SPRITES];
+
+// Makes rlesprites from bitmaparray, replacing any made before; false when
+// memory ran out.
+bool makerlesprites();
+
 // Creates the back buffer and loads every picture, cutting the sprites out
-// of their sheet. Returns an empty string, or what went wrong.
-std::string load_pictures();
+// of their sheet; done hears of each picture by its path. Returns an empty
+// string, or what went wrong.
+std::string load_pictures(StepDone done = nostep);
 
 #endif

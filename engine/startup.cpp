@@ -32,7 +32,7 @@ static void setdisplay()
          allegro_error + ")");
 }
 
-void init()
+void init(StepDone done)
 {
     if (allegro_init() != 0) {
         // Without an X display Allegro finds no system driver and gives no reason.
@@ -46,15 +46,19 @@ void init()
             fprintf(stderr, "vesperpark: cannot open the X display \"%s\"\n", display);
         exit(1);
     }
+    done("library");
     init_sound();
+    done("sound and modules");
     set_color_depth(32);
     install_keyboard();
     install_timer();
     LOCK_VARIABLE(speed_count);
     LOCK_FUNCTION(increment_speed_counter);
     install_int_ex(increment_speed_counter, BPS_TO_TIMER(60));
+    done("keyboard and timer");
     setdisplay();
-    std::string why = load_pictures();
+    done("display");
+    std::string why = load_pictures(done);
     if (!why.empty())
         fail("cannot start: " + why);
     srand(time(NULL));

@@ -3,8 +3,10 @@
 #ifndef STARTUP_H
 #define STARTUP_H
 
+#include "engine/pictures.h"
+
 // Starts everything the screens need; on a failure says why on stderr and
-// ends the program with status 1.
-void init();
+// ends the program with status 1. done, when given, hears of every step.
+void init(StepDone done = nostep);
 
 #endif

@@ -2,6 +2,8 @@
 // a row, and prints the rows 10 pixels apart.
 #include "engine/text.h"
 
+#include <algorithm>
+
 #include <allegro.h>
 
 #include "engine/pictures.h"
@@ -42,12 +44,42 @@ std::vector<std::string> wraptext(const std::string &text, int width)
     return rows;
 }
 
-void wrapprint(const std::string &text, int x, int y, int width)
+// The text last printed and its width, its rows printed once into a bitmap
+// of their own, 10 pixels apart, and each row's length in pixels (0 for a
+// row that prints nothing).
+static std::string printed;
+static int printedwidth;
+static BITMAP *printedrows;
+static std::vector<int> rowlengths;
+
+static void printrows(const char *text, int width)
 {
-    const int white = makecol(255, 255, 255), black = makecol(0, 0, 0);
-    for (const std::string &row : wraptext(text, width)) {
-        if (!row.empty())
-            textout_ex(buffer, font, row.c_str(), x, y, white, black);
-        y += 10;
+    printed = text;
+    printedwidth = width;
+    const std::vector<std::string> rows = wraptext(printed, width);
+    rowlengths.clear();
+    int widest = 1;
+    for (const std::string &row : rows) {
+        rowlengths.push_back(text_length(font, row.c_str()));
+        widest = std::max(widest, rowlengths.back());
     }
+    if (printedrows)
+        destroy_bitmap(printedrows);
+    printedrows = create_bitmap(widest, std::max<int>(1, 10 * rows.size()));
+    if (!printedrows) {
+        rowlengths.clear();  // out of memory: the text is left out
+        return;
+    }
+    for (size_t i = 0; i < rows.size(); i++)
+        textout_ex(printedrows, font, rows[i].c_str(), 0, 10 * i, makecol(255, 255, 255),
+                   makecol(0, 0, 0));
+}
+
+void wrapprint(const char *text, int x, int y, int width)
+{
+    if (printed != text || printedwidth != width)
+        printrows(text, width);
+    for (size_t i = 0; i < rowlengths.size(); i++)
+        if (rowlengths[i] > 0)
+            blit(printedrows, buffer, 0, 10 * i, x, y + 10 * i, rowlengths[i], text_height(font));
 }

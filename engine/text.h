@@ -14,7 +14,9 @@ const int TEXTWIDTH = 20;
 std::vector<std::string> wraptext(const std::string &text, int width);
 
 // Prints text into buffer from (x, y), at most width characters a row,
-// one row every 10 pixels, white on black.
-void wrapprint(const std::string &text, int x, int y, int width);
+// one row every 10 pixels, white on black. The rows of the text last printed
+// are kept, so that printing it again, as every frame does while a line
+// shows, wraps nothing and allocates nothing.
+void wrapprint(const char *text, int x, int y, int width);
 
 #endif

@@ -36,6 +36,7 @@ void headless_start()
         clear_to_color(bitmaparray[i], spritecolour(i));
         rectfill(bitmaparray[i], 0, 0, 9, 9, makecol(255, 0, 255));
     }
+    makerlesprites();
     for (int a = 0; a < 4; a++) {
         maps[a] = create_bitmap(SCREENW, SCREENH);
         clear_to_color(maps[a], mapcolour(a));
