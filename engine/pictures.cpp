@@ -11,6 +11,9 @@ BITMAP *titlescreen;
 BITMAP *maps[4];
 RLE_SPRITE *rlesprites[SPRITES];
 
+// At 32 bits get_rle_sprite leaves out every pixel whose colour bits are
+// magenta, while masked_blit skips 0x00ff00ff alone; Allegro's loader never
+// sets the top byte, so both leave out the same pixels of these sprites.
 bool makerlesprites()
 {
     bool made = true;

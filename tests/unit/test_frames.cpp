@@ -1,0 +1,220 @@
+// Every frame exactly as the plain recipe paints it, and none allocating:
+// with the data tool's pictures and the whole script, each screen and each
+// state of the game screen is drawn by the game (pictures read through its
+// header check, run-length sprites, text rows printed once, no copy under a
+// box) and by a reference that reads the pictures with load_bitmap, copies
+// the whole area picture, masked_blits the sprites and prints each row of
+// text with textout_ex.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <set>
+
+#include "engine/game.h"
+#include "engine/gameover.h"
+#include "engine/pictures.h"
+#include "engine/talk.h"
+#include "engine/text.h"
+#include "engine/title.h"
+#include "engine/world.h"
+#include "script/script.h"
+#include "tests/support/allocations.h"
+#include "tests/support/headlesstest.h"
+
+namespace {
+
+const int BLACK = 0, WHITE = 0xffffff;  // as makecol gives them at 32 bits
+
+// The reference's own pictures, as load_bitmap reads them.
+BITMAP *refsprites[9], *refmaps[4], *refintro, *reftitle;
+
+void loadreference()
+{
+    BITMAP *sheet = load_bitmap("bmp/sprites.bmp", NULL);
+    for (int i = 0; i < 9; i++)
+        refsprites[i] = sheet ? create_sub_bitmap(sheet, 120 * i, 0, 120, 120) : NULL;
+    for (int a = 0; a < 4; a++)
+        refmaps[a] = load_bitmap(("bmp/map" + std::to_string(a + 1) + ".bmp").c_str(), NULL);
+    refintro = load_bitmap("bmp/intro.bmp", NULL);
+    reftitle = load_bitmap("bmp/titlescreen.bmp", NULL);
+}
+
+void printrows(BITMAP *out, const std::string &text, int x, int y)
+{
+    for (const std::string &row : wraptext(text, 20)) {
+        if (!row.empty())
+            textout_ex(out, font, row.c_str(), x, y, WHITE, BLACK);
+        y += 10;
+    }
+}
+
+void sprite(BITMAP *out, int i, int x, int y)
+{
+    masked_blit(refsprites[i], out, 0, 0, x, y, 120, 120);
+}
+
+// The game screen's frame by the recipe; the gunman shows the given picture.
+void referenceframe(BITMAP *out, int gunman)
+{
+    blit(refmaps[area], out, 0, 0, 0, 0, 1024, 768);
+    for (int j = 0; j < 8; j++)
+        for (int k = 0; k < 6; k++)
+            if (mask[scene][area][k][j] > 3)
+                sprite(out, mask[scene][area][k][j] - 3, 44 + 120 * j, 120 * k);
+    sprite(out, 0, 44 + px, py);
+    const int t = py > 300 ? 91 : 552;
+    auto portrait = [&](int i, int x) {
+        rectfill(out, x, t + 5, x + 120, t + 135, WHITE);
+        sprite(out, i, x, t + 5);
+    };
+    if (talkmode) {
+        rectfill(out, 280, t, 780, t + 140, BLACK);
+        const Dialogue_Line &line = script[actorconv].lines[linenumber];
+        printrows(out, line.text, 450, t + 30);
+        const int s = line.speaker;
+        if (s == DETECTIVE || s == SPEAKERGUNPOINT)
+            portrait(0, 285);
+        else
+            portrait(s == SPEAKERGUNMAN ? gunman : s, 655);
+    } else if (thinkmode) {
+        rectfill(out, 340, t, 720, t + 140, BLACK);
+        printrows(out, thoughtlist()[linenumber], 510, t + 30);
+        portrait(0, 345);
+    } else if (canthink()) {
+        rectfill(out, 10, 10, 30, 30, BLACK);
+        textout_ex(out, font, "T", 17, 17, WHITE, BLACK);
+    }
+    if (fade && fadecounter >= 1 && fadecounter <= 90)
+        rectfill(out, 0, 0, 1023, 767 * fadecounter / 90, BLACK);
+}
+
+void referenceending(BITMAP *out, int)
+{
+    clear_to_color(out, BLACK);
+    printrows(out, endingtexts[endingtype], 450, 380);
+}
+
+void referenceintro(BITMAP *out, int)
+{
+    blit(refintro, out, 0, 0, 0, 0, 1024, 768);
+}
+
+void referencetitle(BITMAP *out, int)
+{
+    blit(reftitle, out, 0, 0, 0, 0, 1024, 768);
+}
+
+bool same(BITMAP *a, BITMAP *b)
+{
+    for (int y = 0; y < SCREENH; y++)
+        if (memcmp(a->line[y], b->line[y], SCREENW * 4) != 0)
+            return false;
+    return true;
+}
+
+class Frames : public HeadlessTest {
+protected:
+    static BITMAP *reference;
+    static std::string loaded;
+
+    static void SetUpTestSuite()
+    {
+        headless_start();
+        loaded = load_pictures();
+        loadreference();
+        reference = create_bitmap(SCREENW, SCREENH);
+    }
+
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        ASSERT_EQ(loaded, "") << "game data not built";
+        ASSERT_TRUE(refsprites[0] && refmaps[3] && refintro && reftitle);
+        resetplay();
+    }
+
+    // Draws the state twice, the second time counting allocations, and
+    // compares the frame with the reference (either gunman picture).
+    static void check(void (*draw)(), void (*paint)(BITMAP *, int), const std::string &what)
+    {
+        SCOPED_TRACE(what);
+        draw();
+        long before = allocations();
+        draw();
+        EXPECT_EQ(allocations(), before);
+        bool met = false;
+        for (int gunman : {int(SUSPECT), SPRITEGUNMAN}) {
+            if (!met) {
+                paint(reference, gunman);
+                met = same(buffer, reference);
+            }
+        }
+        EXPECT_TRUE(met);
+    }
+
+    // The walking state of every area of the scene, the player in two places.
+    static void walkingframes()
+    {
+        for (area = 0; area < 4; area++)
+            for (int place : {0, 1}) {
+                px = place ? 484 : 240, py = place ? 360 : 120;
+                check(GameLoop::draw, referenceframe,
+                      "scene " + std::to_string(scene) + " area " + std::to_string(area));
+            }
+        area = 0;
+    }
+};
+BITMAP *Frames::reference;
+std::string Frames::loaded;
+
+TEST_F(Frames, EveryAreaLineAndThoughtOfTheScriptSomeUnderTheCurtain)
+{
+    std::set<int> speakers;
+    for (scene = 0; scene < 3; scene++) {
+        setdialogue();
+        walkingframes();
+        actorconv = FRIEND;  // the T marker
+        walkingframes();
+        for (auto &entry : script) {
+            actorconv = entry.first;
+            const std::string who = "actor " + std::to_string(actorconv) + " line ";
+            talkmode = true;
+            for (linenumber = 0; linenumber < int(entry.second.lines.size()); linenumber++) {
+                speakers.insert(entry.second.lines[linenumber].speaker);
+                py = linenumber % 2 ? 120 : 360;  // the box below, then above
+                fade = linenumber % 3 == 0;
+                fadecounter = 1 + linenumber * 11 % 89;
+                check(GameLoop::draw, referenceframe, who + std::to_string(linenumber));
+            }
+            talkmode = fade = false;
+            thinkmode = true;
+            for (bool desire : {false, true}) {
+                talkedto[SUSPECT] = desire;
+                for (linenumber = 0; linenumber < int(thoughtlist().size()); linenumber++)
+                    check(GameLoop::draw, referenceframe, who + "thought " + std::to_string(linenumber));
+            }
+            thinkmode = talkedto[SUSPECT] = false;
+        }
+    }
+    // The detective, a person, the gunman and the detective at gunpoint.
+    for (int s : {int(DETECTIVE), int(FRIEND), SPEAKERGUNMAN, SPEAKERGUNPOINT})
+        EXPECT_TRUE(speakers.count(s)) << s;
+}
+
+TEST_F(Frames, EveryEndingTheIntroAndTheTitleAndTheBandsAllocatingNothing)
+{
+    for (endingtype = ENDINGNOTHOUGHT; endingtype <= ENDINGSURRENDER; endingtype++)
+        check(GameOverLoop::draw, referenceending, "ending " + std::to_string(endingtype));
+    check(IntroLoop::draw, referenceintro, "intro");
+    check(TitleLoop::draw, referencetitle, "title");
+    fade = true;
+    for (fadecounter = 91; fadecounter <= 180; fadecounter += 89) {
+        GameLoop::draw();
+        long before = allocations();
+        GameLoop::draw();
+        EXPECT_EQ(allocations(), before) << "bands at " << fadecounter;
+    }
+}
+
+}  // namespace
