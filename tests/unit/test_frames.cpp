@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <set>
 
 #include "engine/game.h"
@@ -178,21 +177,22 @@ TEST_F(Frames, EveryAreaLineAndThoughtOfTheScriptSomeUnderTheCurtain)
         walkingframes();
         for (auto &entry : script) {
             actorconv = entry.first;
-            const std::string who = "actor " + std::to_string(actorconv) + " line ";
+            const std::string who = "actor " + std::to_string(actorconv);
             talkmode = true;
             for (linenumber = 0; linenumber < int(entry.second.lines.size()); linenumber++) {
                 speakers.insert(entry.second.lines[linenumber].speaker);
-                py = linenumber % 2 ? 120 : 360;  // the box below, then above
+                py = linenumber % 2 ? 120 : 360;  // the box above, then below
                 fade = linenumber % 3 == 0;
                 fadecounter = 1 + linenumber * 11 % 89;
-                check(GameLoop::draw, referenceframe, who + std::to_string(linenumber));
+                check(GameLoop::draw, referenceframe, who + " line " + std::to_string(linenumber));
             }
             talkmode = fade = false;
             thinkmode = true;
             for (bool desire : {false, true}) {
                 talkedto[SUSPECT] = desire;
                 for (linenumber = 0; linenumber < int(thoughtlist().size()); linenumber++)
-                    check(GameLoop::draw, referenceframe, who + "thought " + std::to_string(linenumber));
+                    check(GameLoop::draw, referenceframe,
+                          who + " thought " + std::to_string(linenumber));
             }
             thinkmode = talkedto[SUSPECT] = false;
         }
