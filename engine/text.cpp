@@ -1,5 +1,6 @@
 // Word-wrapped text: breaks at spaces and newlines, cuts words longer than
-// a row, and prints the rows 10 pixels apart.
+// a row, and prints the rows 10 pixels apart; a text's rows are printed once
+// and copied on every frame that shows it.
 #include "engine/text.h"
 
 #include <algorithm>
