@@ -2,10 +2,7 @@
 // gunshot samples, and plays one module at a time through DUMB's stream.
 #include "engine/sound.h"
 
-#include <cstdio>
 #include <cstdlib>
-
-#include "engine/littleendian.h"
 
 DUH *music[4];
 SAMPLE *sample[2];
@@ -16,30 +13,12 @@ int samplesplayed;
 static const char *const musicfiles[4] = {"xm/scene1.xm", "xm/scene2.xm", "xm/scene3.xm",
                                           "xm/scene4.xm"};
 
-DUH *loadmodule(const char *path)
-{
-    // DUMB loads an XM whose header tempo or BPM is zero, then divides by
-    // it when the module starts; such a module is refused and stays silent.
-    FILE *f = fopen(path, "rb");
-    if (!f)
-        return NULL;
-    unsigned char header[80];
-    size_t got = fread(header, 1, sizeof header, f);
-    fclose(f);
-    if (got < sizeof header)
-        return NULL;
-    if (le16(header + 76) == 0 || le16(header + 78) == 0)  // tempo, BPM
-        return NULL;
-    return dumb_load_xm_quick(path);
-}
-
 void init_sound()
 {
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, NULL) != 0)
         allegro_message("Error initialising sound system\n%s\n", allegro_error);
     atexit(&dumb_exit);
     set_mixer_quality(0);
-    dumb_register_stdfiles();
     for (int i = 0; i < 4; i++)
         music[i] = loadmodule(musicfiles[i]);
     sample[0] = load_sample("wav/gunshot.wav");

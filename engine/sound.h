@@ -15,8 +15,9 @@ extern int musicindex;   // the module last started, -1 before the first
 extern int samplesplayed;  // how many samples have been asked for
 
 void init_sound();
-// Loads an XM module, or gives null when it is missing, unreadable or
-// would stop the player (a zero tempo or BPM).
+// Loads an XM module, or gives null when it is missing or unreadable, when
+// the sizes it declares do not fit in the file, or when it would stop the
+// player (a zero tempo or BPM).
 DUH *loadmodule(const char *path);
 void playmusic(int i);
 void stopmusic();

@@ -4,8 +4,6 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include <aldumb.h>
-
 #include "engine/game.h"
 #include "engine/pictures.h"
 #include "engine/talk.h"
@@ -28,7 +26,6 @@ void headless_start()
     started = true;
     install_allegro(SYSTEM_NONE, &errno, atexit);
     set_color_depth(32);
-    dumb_register_stdfiles();
     buffer = create_bitmap(SCREENW, SCREENH);
     screen = create_bitmap(SCREENW, SCREENH);
     for (int i = 0; i < SPRITES; i++) {
