@@ -10,11 +10,12 @@
 
 #include "engine/pictures.h"
 #include "engine/sound.h"
+#include "engine/stopsignal.h"
 
 // Ticks due whose logic has not run yet; the only state the timer thread
 // shares with the main thread, changed by indivisible steps only.
 extern std::atomic<int> speed_count;
-extern bool quit;  // Esc was seen at a tick; never cleared
+extern bool quit;  // Esc, or a request to stop, was seen at a tick; never cleared
 
 void increment_speed_counter();
 
@@ -29,7 +30,7 @@ void loop()
             return;
         al_poll_duh(dplay);
         while (speed_count > 0) {
-            if (key[KEY_ESC])
+            if (key[KEY_ESC] || stoprequested)
                 quit = true;
             T::logic();
             --speed_count;

@@ -12,6 +12,7 @@
 #include "engine/driver.h"
 #include "engine/pictures.h"
 #include "engine/sound.h"
+#include "engine/stopsignal.h"
 
 // Start-up cannot go on: says why on the terminal and ends with status 1.
 static void fail(const std::string &why)
@@ -46,6 +47,7 @@ void init(StepDone done)
             fprintf(stderr, "vesperpark: cannot open the X display \"%s\"\n", display);
         exit(1);
     }
+    catchstopsignals();
     done("library");
     init_sound();
     done("sound and modules");

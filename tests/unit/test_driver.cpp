@@ -3,6 +3,7 @@
 // frame reaches the screen.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
 #include <thread>
 
@@ -25,26 +26,33 @@ std::string Probe::trace;
 int Probe::ticksatinit, Probe::framesleft;
 bool Probe::endinlogic;
 
-TEST(Driver, TicksCatchUpBeforeEachFrameAndEscIsSeenOnlyAtTicks)
+// Esc, or SIGTERM or SIGINT caught, is seen at a tick.
+TEST(Driver, TicksCatchUpBeforeEachFrameAndEscOrAStopSignalIsSeenOnlyAtTicks)
 {
     headless_start();
+    catchstopsignals();
     const struct {
         int ticks, frames;
-        bool endinlogic, esc;
+        bool endinlogic, esc;  // Esc held, or the signal raised
         const char *trace;
+        int signal = 0;
     } cases[] = {
         {3, 2, false, false, "illldd"},  // due ticks back to back, then the frame
         {2, 0, false, false, "i"},       // over before the first pass: nothing runs
         {3, 5, true, false, "illld"},    // over inside a tick: the due ticks and one frame still run
         {2, 5, false, true, "illd"},     // Esc at a tick: quit, after that pass
         {0, 3, false, true, "iddd"},     // Esc while no tick is due: not seen
+        {2, 5, false, true, "illd", SIGTERM},
+        {2, 5, false, true, "illd", SIGINT},
     };
     for (const auto &c : cases) {
-        quit = false;
+        quit = stoprequested = false;
         speed_count = 0;
         Probe::trace.clear();
         Probe::ticksatinit = c.ticks, Probe::framesleft = c.frames, Probe::endinlogic = c.endinlogic;
-        setkey(KEY_ESC, c.esc);
+        setkey(KEY_ESC, c.esc && !c.signal);
+        if (c.signal)
+            raise(c.signal);
         clear_to_color(buffer, makecol(1, 2, 3));
         clear_to_color(screen, makecol(0, 0, 0));
         loop<Probe>();
@@ -54,7 +62,7 @@ TEST(Driver, TicksCatchUpBeforeEachFrameAndEscIsSeenOnlyAtTicks)
         EXPECT_EQ(getpixel(screen, 1023, 767), c.frames ? makecol(1, 2, 3) : 0) << c.trace;
     }
     releasekeys();
-    quit = false;
+    quit = stoprequested = false;
     speed_count = 0;
 }
 
