@@ -30,7 +30,7 @@ fail() {
 start_display() {
     size=${1:-1024x768}
     exec 3>"$WORK/displayfd"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 3>&-
     for _ in $(seq 100); do
