@@ -12,7 +12,7 @@
 #include "engine/talk.h"
 #include "engine/title.h"
 #include "engine/world.h"
-#include "tests/support/headless.h"
+#include "tests/support/drive.h"
 
 namespace {
 
@@ -71,22 +71,20 @@ struct Player {
     std::vector<std::string> notes;
     int gameticks = 0, closingtick = 0;  // the Space that began the last fade
 
-    // Runs screen T tick by tick, each tick with its keys, logic and frame,
-    // then watch(); false when the route ends before the screen does.
+    // Runs screen T one tick a pass, each tick with its keys, logic and
+    // frame, then watch(); false when the route ends before the screen does.
     template <class T, class Watch>
     bool run(Watch watch)
     {
-        while (!T::quitcondition()) {
-            if (next == ticks.size())
-                return false;
-            releasekeys();
-            for (int k : ticks[next++])
-                setkey(k, true);
-            T::logic();
-            T::draw();
-            watch();
-        }
-        return true;
+        return drive<T>([] { return 1; },
+                        [&] {
+                            if (next == ticks.size())
+                                return false;
+                            for (int k : ticks[next++])
+                                setkey(k, true);
+                            return true;
+                        },
+                        [] {}, watch);
     }
 
     bool title()
