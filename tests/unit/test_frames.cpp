@@ -25,14 +25,15 @@ namespace {
 
 const int BLACK = 0, WHITE = 0xffffff;  // as makecol gives them at 32 bits
 
-// The reference's own pictures, as load_bitmap reads them.
-BITMAP *refsprites[9], *refmaps[4], *refintro, *reftitle;
+// The reference's own pictures, as load_bitmap reads them; the sprites are
+// parts of the sheet.
+BITMAP *refsheet, *refsprites[9], *refmaps[4], *refintro, *reftitle;
 
 void loadreference()
 {
-    BITMAP *sheet = load_bitmap("bmp/sprites.bmp", NULL);
+    refsheet = load_bitmap("bmp/sprites.bmp", NULL);
     for (int i = 0; i < 9; i++)
-        refsprites[i] = sheet ? create_sub_bitmap(sheet, 120 * i, 0, 120, 120) : NULL;
+        refsprites[i] = refsheet ? create_sub_bitmap(refsheet, 120 * i, 0, 120, 120) : NULL;
     for (int a = 0; a < 4; a++)
         refmaps[a] = load_bitmap(("bmp/map" + std::to_string(a + 1) + ".bmp").c_str(), NULL);
     refintro = load_bitmap("bmp/intro.bmp", NULL);
@@ -120,6 +121,13 @@ protected:
     static void SetUpTestSuite()
     {
         headless_start();
+        // The game's pictures take the place of the stand-ins.
+        for (BITMAP *b : {buffer, introscreen, titlescreen})
+            destroy_bitmap(b);
+        for (BITMAP *b : bitmaparray)
+            destroy_bitmap(b);
+        for (BITMAP *b : maps)
+            destroy_bitmap(b);
         loaded = load_pictures();
         loadreference();
         reference = create_bitmap(SCREENW, SCREENH);
