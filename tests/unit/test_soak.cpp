@@ -2,7 +2,7 @@
 // the title, game and ending screens as the driver does, with a random number
 // of ticks between frames, and the rules of play are checked after every
 // tick and every frame. A failure names its seed; SOAK_SEED=n plays that one
-// game again.
+// game again. SOAK_TICKS=n plays n ticks in place of a million.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,7 +23,6 @@
 
 namespace {
 
-const long SOAKTICKS = 1000000;
 const int GAMEBOUND = 20000, SCREENBOUND = 600;  // ticks a screen may take
 const int arrows[4] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT};
 const int rowstep[4] = {-1, 1, 0, 0}, columnstep[4] = {0, 0, -1, 1};
@@ -229,11 +228,12 @@ TEST(Soak, AMillionTicksOfSeededRandomPlayKeepTheRulesThroughAllFiveEndings)
     headless_start();
     quit = false;
     playmusic(0);
-    const char *only = std::getenv("SOAK_SEED");
+    const char *only = std::getenv("SOAK_SEED"), *length = std::getenv("SOAK_TICKS");
+    const long soakticks = length ? std::atol(length) : 1000000;
     long ticks = 0, frames = 0;
     int games = 0, endings[5] = {};
     auto start = std::chrono::steady_clock::now();
-    for (unsigned seed = only ? std::strtoul(only, nullptr, 10) : 1; ticks < SOAKTICKS; seed++) {
+    for (unsigned seed = only ? std::strtoul(only, nullptr, 10) : 1; ticks < soakticks; seed++) {
         Game game(seed);
         bool ok = game.play();
         ticks += game.ticks, frames += game.frames, games++;
