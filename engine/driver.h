@@ -28,7 +28,7 @@ void loop()
     for (;;) {
         if (T::quitcondition())
             return;
-        al_poll_duh(dplay);
+        soundcalls.poll(dplay);
         while (speed_count > 0) {
             if (key[KEY_ESC] || stoprequested)
                 quit = true;

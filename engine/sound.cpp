@@ -7,8 +7,7 @@
 DUH *music[4];
 SAMPLE *sample[2];
 AL_DUH_PLAYER *dplay;
-int musicindex = -1;
-int samplesplayed;
+SoundCalls soundcalls = {al_start_duh, al_stop_duh, al_poll_duh, play_sample};
 
 static const char *const musicfiles[4] = {"xm/scene1.xm", "xm/scene2.xm", "xm/scene3.xm",
                                           "xm/scene4.xm"};
@@ -28,7 +27,7 @@ void init_sound()
 void stopmusic()
 {
     if (dplay) {
-        al_stop_duh(dplay);
+        soundcalls.stop(dplay);
         dplay = NULL;
     }
 }
@@ -36,15 +35,13 @@ void stopmusic()
 void playmusic(int i)
 {
     stopmusic();
-    musicindex = i;
     if (music[i])
-        dplay = al_start_duh(music[i], 1, 0, 1.0f, 4096, 11025);
+        dplay = soundcalls.start(music[i], 1, 0, 1.0f, 4096, 11025);
 }
 
 void playsample(int i)
 {
-    samplesplayed++;
     // A sample that failed to load is skipped: the game plays on without it.
     if (sample[i])
-        play_sample(sample[i], 255, pan, pitch, 0);
+        soundcalls.play(sample[i], 255, pan, pitch, 0);
 }

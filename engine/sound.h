@@ -11,8 +11,17 @@ const int pitch = 1000;  // the speed the sample was recorded at
 extern DUH *music[4];
 extern SAMPLE *sample[2];
 extern AL_DUH_PLAYER *dplay;
-extern int musicindex;   // the module last started, -1 before the first
-extern int samplesplayed;  // how many samples have been asked for
+
+// The sound library's calls that play, refill and stop the music and play a
+// sample, gathered here so that a test can put a recorder in their place;
+// they start as DUMB's and Allegro's own.
+struct SoundCalls {
+    AL_DUH_PLAYER *(*start)(DUH *duh, int channels, long pos, float volume, long bufsize, int freq);
+    void (*stop)(AL_DUH_PLAYER *player);
+    int (*poll)(AL_DUH_PLAYER *player);
+    int (*play)(const SAMPLE *spl, int volume, int pan, int freq, int loop);
+};
+extern SoundCalls soundcalls;
 
 void init_sound();
 // Loads an XM module, or gives null when it is missing or unreadable, when

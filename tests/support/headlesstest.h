@@ -1,5 +1,6 @@
 // The fixture of the headless screen tests: Allegro started without a
-// display, no key down, and no quit or left ending screen from the test before.
+// display, the sound recorder listening, no key down, and no quit or left
+// ending screen from the test before.
 #ifndef HEADLESSTEST_H
 #define HEADLESSTEST_H
 
@@ -8,12 +9,14 @@
 #include "engine/driver.h"
 #include "engine/gameover.h"
 #include "tests/support/headless.h"
+#include "tests/support/soundlog.h"
 
 class HeadlessTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         headless_start();
+        recordsound();
         releasekeys();
         quit = warover = false;
     }

@@ -13,13 +13,19 @@
 #include "engine/title.h"
 #include "engine/world.h"
 #include "tests/support/drive.h"
+#include "tests/support/soundlog.h"
 
 namespace {
 
-const char *const endings[] = {"NOTHOUGHT", "HOPELESS", "SUSPICION", "RESIST", "SURRENDER"};
-
 using Keys = std::vector<int>;
 std::string str(int n) { return std::to_string(n); }
+
+// The ending's name, or its number when the game chose none that exists.
+std::string endingname()
+{
+    const char *const names[] = {"NOTHOUGHT", "HOPELESS", "SUSPICION", "RESIST", "SURRENDER"};
+    return endingtype >= 0 && endingtype <= 4 ? names[endingtype] : "ending " + str(endingtype);
+}
 
 // One entry per tick: the keys held in it.
 std::vector<Keys> expand(const std::string &route)
@@ -70,6 +76,21 @@ struct Player {
     size_t next = 0;
     std::vector<std::string> notes;
     int gameticks = 0, closingtick = 0;  // the Space that began the last fade
+    std::string music;                   // "m" and the module playing, or "silence"
+
+    // Follows the music through the calls the recorder heard; every sample
+    // played is a note of its own.
+    void listen()
+    {
+        for (const std::string &call : takesound()) {
+            if (call.compare(0, 6, "start ") == 0)
+                music = "m" + call.substr(6, call.find(' ', 6) - 6);
+            else if (call.compare(0, 5, "stop ") == 0)
+                music = "silence";
+            else
+                notes.push_back(call);
+        }
+    }
 
     // Runs screen T one tick a pass, each tick with its keys, logic and
     // frame, then watch(); false when the route ends before the screen does.
@@ -84,13 +105,18 @@ struct Player {
                                 setkey(k, true);
                             return true;
                         },
-                        [] {}, watch);
+                        [] {},
+                        [&] {
+                            watch();
+                            listen();
+                        });
     }
 
     bool title()
     {
         TitleLoop::initialize();
-        notes.push_back("title m" + str(musicindex));
+        listen();
+        notes.push_back("title " + music);
         return run<TitleLoop>([&] {
             if (getpixel(buffer, 512, 384) != getpixel(titlescreen, 512, 384))
                 notes.back() = "title not drawn";
@@ -100,18 +126,19 @@ struct Player {
     bool game()
     {
         GameLoop::initialize();
-        notes.push_back("game m" + str(musicindex));
+        listen();
+        notes.push_back("game " + music);
         bool wastalk = talkmode, wasthink = false, wasend = false, wasfade = false;
-        int shots = samplesplayed, clear = 0, desire = 0;
+        int clear = 0, desire = 0;
         Actors who = actorconv;
         const char *kind = "";
         gameticks = 0;
         return run<GameLoop>([&] {
             gameticks++;
             if (wasend && !sceneend) {
-                std::string to = overatfade ? endings[endingtype] : "scene " + str(scene);
+                std::string to = overatfade ? endingname() : "scene " + str(scene);
                 if (!overatfade && endingtype >= 0)
-                    to += std::string(" ") + endings[endingtype];
+                    to += " " + endingname();
                 notes.push_back("fade " + str(fadecounter) + " c" + str(clear) + " d" + str(desire) +
                                 " -> " + to);
             }
@@ -121,15 +148,13 @@ struct Player {
                 notes.push_back("talk " + actorname(who) + " " + str(linenumber));
             if (wasthink && !thinkmode)
                 notes.push_back("think " + actorname(who) + " " + str(linenumber) + kind);
-            if (samplesplayed != shots)
-                notes.push_back("gunshot");
             if (fade && !wasfade)
                 closingtick = gameticks;
             if (wasfade && !fade)
                 notes.push_back("scene " + str(scene) + " area " + str(area) + " at " + str(px) + "," +
-                                str(py) + " m" + str(musicindex));
+                                str(py) + " " + music);
             wastalk = talkmode, wasthink = thinkmode, wasend = sceneend, wasfade = fade;
-            shots = samplesplayed, clear = clearthoughts, desire = sexthoughts;
+            clear = clearthoughts, desire = sexthoughts;
         });
     }
 
@@ -139,9 +164,8 @@ struct Player {
         int n = 0;
         bool done = run<GameOverLoop>([&] {
             if (++n == 1)
-                notes.push_back(std::string("ending ") + endings[endingtype] + " +" +
-                                str(gameticks - closingtick) + " m" + str(musicindex) + " " +
-                                endingpicture());
+                notes.push_back("ending " + endingname() + " +" + str(gameticks - closingtick) + " " +
+                                music + " " + endingpicture());
         });
         if (done)
             notes.push_back("left at " + str(n));
@@ -153,7 +177,7 @@ struct Player {
 
 std::vector<std::string> replay(const std::string &route)
 {
-    headless_start();
+    recordsound();
     quit = false;
     playmusic(0);  // where the intro leaves the music
     Player p;

@@ -1,6 +1,6 @@
-// The screen driver: due ticks run back to back before each frame, Esc is
-// seen only at a tick, a screen ends only at the top of a pass, and the
-// frame reaches the screen.
+// The screen driver: the music is refilled once a pass, due ticks run back
+// to back before each frame, Esc is seen only at a tick, a screen ends only
+// at the top of a pass, and the frame reaches the screen.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -31,19 +31,20 @@ TEST(Driver, TicksCatchUpBeforeEachFrameAndEscOrAStopSignalIsSeenOnlyAtTicks)
 {
     headless_start();
     catchstopsignals();
+    soundcalls.poll = [](AL_DUH_PLAYER *) { return Probe::trace += "p", 0; };
     const struct {
         int ticks, frames;
         bool endinlogic, esc;  // Esc held, or the signal raised
         const char *trace;
         int signal = 0;
     } cases[] = {
-        {3, 2, false, false, "illldd"},  // due ticks back to back, then the frame
-        {2, 0, false, false, "i"},       // over before the first pass: nothing runs
-        {3, 5, true, false, "illld"},    // over inside a tick: the due ticks and one frame still run
-        {2, 5, false, true, "illd"},     // Esc at a tick: quit, after that pass
-        {0, 3, false, true, "iddd"},     // Esc while no tick is due: not seen
-        {2, 5, false, true, "illd", SIGTERM},
-        {2, 5, false, true, "illd", SIGINT},
+        {3, 2, false, false, "ipllldpd"},  // due ticks back to back, then the frame
+        {2, 0, false, false, "i"},         // over before the first pass: nothing runs
+        {3, 5, true, false, "ipllld"},     // over inside a tick: the due ticks and one frame still run
+        {2, 5, false, true, "iplld"},      // Esc at a tick: quit, after that pass
+        {0, 3, false, true, "ipdpdpd"},    // Esc while no tick is due: not seen
+        {2, 5, false, true, "iplld", SIGTERM},
+        {2, 5, false, true, "iplld", SIGINT},
     };
     for (const auto &c : cases) {
         quit = stoprequested = false;

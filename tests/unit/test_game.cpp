@@ -112,9 +112,10 @@ TEST_F(Game, FadesMiddleDecidesOnceWithOrWithoutAFrameThere)
                 EXPECT_EQ(ENDINGNOTHOUGHT, endingtype);
                 continue;
             }
+            takesound();
             EXPECT_EQ(91, play(91, stalled));  // to the tick after the middle: the new scene
-            EXPECT_EQ(std::make_tuple(89, 1, 2, 2, -1),
-                      std::make_tuple(fadecounter, scene, area, musicindex, endingtype));
+            EXPECT_EQ(std::make_tuple(89, 1, 2, -1), std::make_tuple(fadecounter, scene, area, endingtype));
+            EXPECT_EQ(takesound(), (std::vector<std::string>{"stop 1", "start 2 1ch at 0 vol 1 buf 4096 11025Hz"}));
             EXPECT_EQ(89, play(89, stalled));
             EXPECT_FALSE(fade || GameLoop::quitcondition());
         }

@@ -76,7 +76,7 @@ TEST(Playthrough, ThreeClearThoughtsBeforeLucienRaiseSuspicion)
 TEST(Playthrough, SixDesireThoughtsLeadToLuciensFlatAndResistance)
 {
     EXPECT_EQ(notes(desirenotes + "talk CLUBBER 18; fade 90 c0 d6 -> scene 2 RESIST; " + scene2 +
-                    "talk DETECTIVE 15; gunshot; fade 90 c0 d6 -> RESIST; ending RESIST +91 m3 black"),
+                    "talk DETECTIVE 15; sample 1 vol 255 pan 128 freq 1000 loop 0; fade 90 c0 d6 -> RESIST; ending RESIST +91 m3 black"),
               replay(title + desire + flat + "15" + back));
 }
 
@@ -84,7 +84,7 @@ TEST(Playthrough, ExactlySevenDesireThoughtsLeadToSurrender)
 {
     EXPECT_EQ(notes(desirenotes + "think BARMAN 2 desire; talk CLUBBER 18; "
                     "fade 90 c0 d7 -> scene 2 SURRENDER; " + scene2 +
-                    "talk SUSPECT 34; gunshot; fade 90 c0 d7 -> SURRENDER; ending SURRENDER +91 m3 black"),
+                    "talk SUSPECT 34; sample 1 vol 255 pan 128 freq 1000 loop 0; fade 90 c0 d7 -> SURRENDER; ending SURRENDER +91 m3 black"),
               replay(title + desire + " T2" + flat + "34" + back));
 }
 

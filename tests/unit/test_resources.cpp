@@ -14,6 +14,7 @@
 #include "engine/sound.h"
 #include "engine/xmcheck.h"
 #include "tests/support/headless.h"
+#include "tests/support/soundlog.h"
 
 namespace {
 
@@ -75,16 +76,43 @@ TEST(Pictures, DamagedPicturesAreRefusedByName)
         EXPECT_NE(refusal(bad), "");
 }
 
-TEST(Sound, NothingLoadedStaysSilentAndAMissingSampleIsSkipped)
+// A new module stops the old one first and streams mono at 11025 Hz from
+// its start; the gunshot is sample 1, full, centred, at its own speed; a
+// module or sample that failed to load stays silent.
+TEST(Sound, WhatTheGameAsksOfTheSoundLibrary)
 {
-    headless_start();
+    recordsound();
     stopmusic();
-    playmusic(2);
-    EXPECT_EQ(musicindex, 2);
+    takesound();
+    DUH *module2 = music[2];
+    SAMPLE *shot1 = sample[0];
+    music[2] = nullptr, sample[0] = nullptr;
+    playmusic(1), playmusic(1), playsample(1), playmusic(2), playmusic(3), stopmusic(), stopmusic();
+    playsample(0);
+    music[2] = module2, sample[0] = shot1;
+    const std::string from = " 1ch at 0 vol 1 buf 4096 11025Hz";
+    EXPECT_EQ(takesound(), (std::vector<std::string>{"start 1" + from, "stop 1", "start 1" + from,
+                                                     "sample 1 vol 255 pan 128 freq 1000 loop 0",
+                                                     "stop 1", "start 3" + from, "stop 3"}));
     EXPECT_EQ(dplay, nullptr);
-    int before = samplesplayed;
-    playsample(1);
-    EXPECT_EQ(samplesplayed, before + 1);
+}
+
+// Start-up loads module i from "xm/scene<i+1>.xm" and the samples in order.
+TEST(Sound, EachSoundComesFromItsFile)
+{
+    recordsound();
+    for (int i = 0; i < 4; i++) {
+        Bytes xm = readfile("xm/scene" + std::to_string(i + 1) + ".xm");
+        ASSERT_GT(xm.size(), 37u) << "game data not built";
+        ASSERT_NE(music[i], nullptr);
+        EXPECT_STREQ(duh_get_tag(music[i], "TITLE"), std::string(xm.begin() + 17, xm.begin() + 37).c_str());
+    }
+    for (int i = 0; i < 2; i++) {
+        SAMPLE *s = load_sample(i ? "wav/gunshot2.wav" : "wav/gunshot.wav");
+        ASSERT_TRUE(s && sample[i]);
+        EXPECT_EQ(s->len, sample[i]->len) << i;
+        destroy_sample(s);
+    }
 }
 
 // Where the generated modules keep the fields damaged below: the song

@@ -1,0 +1,68 @@
+// The sound recorder (see soundlog.h).
+#include "tests/support/soundlog.h"
+
+#include <sstream>
+
+#include "engine/sound.h"
+#include "tests/support/headless.h"
+
+namespace {
+
+std::vector<std::string> heard;
+
+template <class T, size_t N>
+std::string indexin(T *const (&table)[N], const void *p)
+{
+    for (size_t i = 0; i < N; i++)
+        if (p && table[i] == p)
+            return std::to_string(i);
+    return "?";
+}
+
+// The player handed back is the module itself, so that stopping it names
+// the module; nothing ever reads through it.
+AL_DUH_PLAYER *start(DUH *duh, int channels, long pos, float volume, long bufsize, int freq)
+{
+    std::ostringstream call;
+    call << "start " << indexin(music, duh) << " " << channels << "ch at " << pos << " vol " << volume
+         << " buf " << bufsize << " " << freq << "Hz";
+    heard.push_back(call.str());
+    return reinterpret_cast<AL_DUH_PLAYER *>(duh);
+}
+
+void stop(AL_DUH_PLAYER *player)
+{
+    heard.push_back("stop " + indexin(music, player));
+}
+
+int poll(AL_DUH_PLAYER *) { return 0; }
+
+int play(const SAMPLE *s, int volume, int pan, int freq, int loop)
+{
+    std::ostringstream call;
+    call << "sample " << indexin(sample, s) << " vol " << volume << " pan " << pan << " freq " << freq
+         << " loop " << loop;
+    heard.push_back(call.str());
+    return 0;
+}
+
+}  // namespace
+
+void recordsound()
+{
+    static bool loaded = false;
+    headless_start();
+    if (!loaded) {
+        init_sound();
+        loaded = true;
+    }
+    soundcalls = {start, stop, poll, play};
+    heard.clear();
+}
+
+std::vector<std::string> takesound()
+{
+    std::vector<std::string> calls;
+    calls.swap(heard);
+    return calls;
+}
