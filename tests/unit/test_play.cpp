@@ -117,12 +117,30 @@ TEST_F(Play, ExitsEdgesAndPersons)
     }
     for (int y = 120; y <= 480; y += 120)
         EXPECT_FALSE(canmove(-120, y) || canmove(960, y)) << y;
-    EXPECT_FALSE(canmove(-1, 120) || canmove(0, 720) || canmove(240, -1));
+    EXPECT_FALSE(canmove(-1, 120) || canmove(0, 720) || canmove(480, -1));  // free or exit cells
     area = 0;
     EXPECT_FALSE(canmove(604, 360));  // the body's cell, from between cells
     EXPECT_EQ(at(), "0: 840,240");
     EXPECT_FALSE(canmove(600, 360));
     EXPECT_EQ(at(), "0: 840,240 talk VICTIM 0");
+    resetplay();
+    placeat(0, 1, 600, 360);  // two rows below Ilse: she speaks once he stands next to her
+    hold({KEY_UP}, 30);
+    EXPECT_EQ(at(), "1: 600,240");
+    hold({KEY_UP}, 1);
+    EXPECT_EQ(at(), "1: 600,240 talk FRIEND 0");
+}
+
+// The sergeant counts as heard from the start: after his briefing, walking
+// into him opens nothing but makes him the one to think about.
+TEST_F(Play, TheBriefingIsTheSergeantsTalkOfTheMorning)
+{
+    GameLoop::initialize();
+    closebox();
+    hold({KEY_RIGHT}, 1);
+    EXPECT_EQ(at(), "0: 240,120");
+    hold({KEY_T}, 1);
+    EXPECT_EQ(at(), "0: 240,120 think SERGEANT 0");
 }
 
 TEST_F(Play, SpaceHeldIntoAPersonShowsTheFirstLineAndSheOpensOnlyOnce)
@@ -214,6 +232,31 @@ TEST_F(Play, BroderWrapsUpOnlyOnceIlseTeoAndLucienAreHeardAndEmptyListsClose)
     EXPECT_EQ(at(), "0: 480,120");
     picktalkstring(7);  // with a thought taken he stays for the evening
     EXPECT_EQ(at(), "0: 480,120 talk SERGEANTSTAY 0");
+}
+
+// The world's table, area by area as the player walks it, each row's codes
+// from column 0 to 7: areas 0 and 1 alike in every scene, area 3 alike in
+// scenes 0 and 1.
+TEST(World, EveryCellOfTheTable)
+{
+    const std::string park = "11211111 10070001 11010101 10000901 10000001 11111111",
+                      street = "11113111 00000400 00000000 00000000 00000000 11211111",
+                      flat = "11111111 11100111 10000111 10000000 10000000 11111111";
+    const std::string grids[3][4] = {
+        {park, street, "11111111 11111111 10101010 10000081 10500001 11112111", flat},
+        {park, street, "11111111 11111111 10161010 14000081 10500001 11111111", flat},
+        {park, street, "11111111 11111111 10161010 10000081 10500001 11112111",
+         "11111111 11100111 10000111 10000080 10000000 11111111"}};
+    for (int s = 0; s < 3; s++)
+        for (int a = 0; a < 4; a++) {
+            std::string grid;
+            for (int r = 0; r < 6; r++) {
+                for (int c = 0; c < 8; c++)
+                    grid += std::to_string(mask[s][a][r][c]);
+                grid += r < 5 ? " " : "";
+            }
+            EXPECT_EQ(grid, grids[s][a]) << "scene " << s << " area " << a;
+        }
 }
 
 }  // namespace

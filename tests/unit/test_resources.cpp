@@ -41,11 +41,11 @@ Bytes with32(Bytes b, size_t at, uint32_t v, int bits = 0)
     return b;
 }
 
-// Why loadcheckedbmp refuses the bytes as a picture of at least w by 32, "" when it loads them.
-std::string refusal(const Bytes &bytes, int w = 64)
+// Why loadcheckedbmp refuses the bytes as a picture of at least w by h, "" when it loads them.
+std::string refusal(const Bytes &bytes, int w = 64, int h = 32)
 {
     std::string why;
-    BITMAP *b = loadcheckedbmp(tempfile("p.bmp", bytes).c_str(), w, 32, why);
+    BITMAP *b = loadcheckedbmp(tempfile("p.bmp", bytes).c_str(), w, h, why);
     if (b)
         destroy_bitmap(b);
     return why;
@@ -69,7 +69,8 @@ TEST(Pictures, DamagedPicturesAreRefusedByName)
     EXPECT_NE(refusal({}).find("p.bmp\""), std::string::npos);
     EXPECT_NE(refusal(Bytes(good.begin(), good.end() - 100)).find("cut short"), std::string::npos);
     EXPECT_NE(refusal(noise), "");
-    EXPECT_NE(refusal(good, 65).find("is 64x32"), std::string::npos);  // too small
+    EXPECT_NE(refusal(good, 65).find("is 64x32"), std::string::npos);  // too narrow
+    EXPECT_NE(refusal(good, 64, 33).find("is 64x32"), std::string::npos);  // too low
     // Headers that would crash Allegro's loader: huge widths, a height of INT_MIN.
     for (const Bytes &bad : {with32(good, 18, 805306432, 1), with32(good, 18, 0x15555556),
                              with32(good, 22, 0x80000000u)})
@@ -79,6 +80,42 @@ TEST(Pictures, DamagedPicturesAreRefusedByName)
 // A new module stops the old one first and streams mono at 11025 Hz from
 // its start; the gunshot is sample 1, full, centred, at its own speed; a
 // module or sample that failed to load stays silent.
+TEST(Pictures, LittleEndianNumbers)
+{
+    const unsigned char bytes[] = {0x78, 0x56, 0x34, 0x92};
+    EXPECT_EQ(le16(bytes), 0x5678u);
+    EXPECT_EQ(le32(bytes), 0x92345678u);
+}
+
+// Start-up on the game's own data: sprite i is the 120-pixel square at
+// x = 120 i of the sheet, and each picture is its file's.
+TEST(Pictures, StartUpCutsTheSheetAndLoadsEachPicture)
+{
+    headless_start();
+    ASSERT_EQ(load_pictures(), "");
+    auto differ = [](BITMAP *got, const char *file, int x0) {
+        BITMAP *want = load_bitmap(file, NULL);
+        int n = want ? 0 : -1;
+        for (int y = 0; want && y < got->h; y++)
+            for (int x = 0; x < got->w; x++)
+                n += getpixel(got, x, y) != getpixel(want, x0 + x, y);
+        destroy_bitmap(want);
+        return n;
+    };
+    for (int i = 0; i < 9; i++) {
+        ASSERT_TRUE(bitmaparray[i]->w == 120 && bitmaparray[i]->h == 120);
+        EXPECT_EQ(differ(bitmaparray[i], "bmp/sprites.bmp", 120 * i), 0) << "sprite " << i;
+    }
+    const std::pair<BITMAP *, const char *> pictures[] = {
+        {maps[0], "bmp/map1.bmp"},      {maps[1], "bmp/map2.bmp"},  {maps[2], "bmp/map3.bmp"},
+        {maps[3], "bmp/map4.bmp"},      {introscreen, "bmp/intro.bmp"}, {titlescreen, "bmp/titlescreen.bmp"}};
+    for (auto [picture, file] : pictures) {
+        ASSERT_TRUE(picture->w == 1024 && picture->h == 768) << file;
+        EXPECT_EQ(differ(picture, file, 0), 0) << file;
+    }
+    EXPECT_TRUE(buffer->w == 1024 && buffer->h == 768);
+}
+
 TEST(Sound, WhatTheGameAsksOfTheSoundLibrary)
 {
     recordsound();
