@@ -56,21 +56,6 @@ std::vector<Keys> expand(const std::string &route)
     return ticks;
 }
 
-// The ending screen's frame: its text starting at 450,380, or all black.
-std::string endingpicture()
-{
-    bool atstart = false, any = false;
-    for (int y = 0; y < SCREENH; y++)
-        for (int x = 0; x < SCREENW; x++) {
-            int c = getpixel(buffer, x, y);
-            if (c != makecol(0, 0, 0) && (c != makecol(255, 255, 255) || x < 450 || y < 380))
-                return "stray pixels";
-            any |= c != 0;
-            atstart |= c != 0 && x < 458 && y < 388;
-        }
-    return !any ? "black" : atstart ? "text" : "text elsewhere";
-}
-
 struct Player {
     std::vector<Keys> ticks;
     size_t next = 0;
@@ -164,8 +149,7 @@ struct Player {
         int n = 0;
         bool done = run<GameOverLoop>([&] {
             if (++n == 1)
-                notes.push_back("ending " + endingname() + " +" + str(gameticks - closingtick) + " " +
-                                music + " " + endingpicture());
+                notes.push_back("ending " + endingname() + " +" + str(gameticks - closingtick) + " " + music);
         });
         if (done)
             notes.push_back("left at " + str(n));

@@ -98,8 +98,11 @@ protected:
     }
 };
 
+// A new game opens the briefing at its first line, whatever the game before
+// left open, and the Space held from the title does not page it.
 TEST_F(Game, SpaceHeldFromTheTitleDoesNotPageTheFirstLine)
 {
+    linenumber = 7, thinkmode = true;
     GameLoop::initialize();
     buildscript({{SERGEANT, {{SERGEANT, "One."}, {DETECTIVE, "Two."}}, {}, {}}});
     for (bool down : {true, false, true}) {  // held from the title, up, down
@@ -264,15 +267,12 @@ TEST_F(Game, BoxesPortraitsAndTextInTheirPlaces)
             }
 }
 
-TEST_F(Game, EmptyConversationsAndThoughtListsShowAnEmptyBox)
+// A thought list without the page asked for (the sergeant's desire) shows the
+// box and the portrait alone.
+TEST_F(Game, AThoughtWithoutTextShowsAnEmptyBox)
 {
     buildscript({});
-    actorconv = FRIEND;
-    talkmode = true;
-    GameLoop::draw();
-    EXPECT_EQ(0, others(280, 552, 780, 692, BLACK));
-    talkmode = false;  // a thought: box and portrait only
-    thinkmode = true;
+    actorconv = SERGEANT, thinkmode = true;
     GameLoop::draw();
     EXPECT_EQ(0, others(340, 552, 720, 556, BLACK) + others(470, 557, 720, 692, BLACK));
     EXPECT_EQ("", portraitat(0, 345, 557));

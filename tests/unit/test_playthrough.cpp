@@ -52,7 +52,7 @@ const std::string desirenotes =
 TEST(Playthrough, NoThoughtInTheMorningEndsTheCaseWithBroder)
 {
     EXPECT_EQ(notes("talk FRIEND 22; talk BARMAN 18; talk SUSPECT 16; talk SERGEANTLEAVE 4; "
-                    "fade 90 c0 d0 -> NOTHOUGHT; ending NOTHOUGHT +91 m1 text"),
+                    "fade 90 c0 d0 -> NOTHOUGHT; ending NOTHOUGHT +91 m1"),
               replay(title + morning + tobroder + "4" + back));
 }
 
@@ -60,7 +60,7 @@ TEST(Playthrough, TwoClearThoughtsAndOneOfDesireLeaveItHopeless)
 {
     EXPECT_EQ(notes("talk FRIEND 22; talk BARMAN 18; talk SUSPECT 16; think SUSPECT 6 desire; "
                     "talk SERGEANTSTAY 5; fade 90 c0 d1 -> scene 1; " + scene1 + eveningnotes +
-                    "talk SUSPECT 7; fade 90 c2 d1 -> HOPELESS; ending HOPELESS +91 m2 text"),
+                    "talk SUSPECT 7; fade 90 c2 d1 -> HOPELESS; ending HOPELESS +91 m2"),
               replay(title + morning + "T6 " + tobroder + "5" + evening + " R2 r7" + back));
 }
 
@@ -69,14 +69,14 @@ TEST(Playthrough, ThreeClearThoughtsBeforeLucienRaiseSuspicion)
     EXPECT_EQ(notes("think SERGEANT 2 clear; talk FRIEND 22; talk BARMAN 18; talk SUSPECT 16; "
                     "talk SERGEANTSTAY 5; fade 90 c1 d0 -> scene 1; " + scene1 + eveningnotes +
                     "think CLUBBER 1 clear; talk SUSPECT 7; fade 90 c3 d0 -> SUSPICION; "
-                    "ending SUSPICION +91 m2 text"),
+                    "ending SUSPICION +91 m2"),
               replay(title + "T2 " + morning + tobroder + "5" + evening + " T1 R2 r7" + back));
 }
 
 TEST(Playthrough, SixDesireThoughtsLeadToLuciensFlatAndResistance)
 {
     EXPECT_EQ(notes(desirenotes + "talk CLUBBER 18; fade 90 c0 d6 -> scene 2 RESIST; " + scene2 +
-                    "talk DETECTIVE 15; sample 1 vol 255 pan 128 freq 1000 loop 0; fade 90 c0 d6 -> RESIST; ending RESIST +91 m3 black"),
+                    "talk DETECTIVE 15; sample 1 vol 255 pan 128 freq 1000 loop 0; fade 90 c0 d6 -> RESIST; ending RESIST +91 m3"),
               replay(title + desire + flat + "15" + back));
 }
 
@@ -84,7 +84,7 @@ TEST(Playthrough, ExactlySevenDesireThoughtsLeadToSurrender)
 {
     EXPECT_EQ(notes(desirenotes + "think BARMAN 2 desire; talk CLUBBER 18; "
                     "fade 90 c0 d7 -> scene 2 SURRENDER; " + scene2 +
-                    "talk SUSPECT 34; sample 1 vol 255 pan 128 freq 1000 loop 0; fade 90 c0 d7 -> SURRENDER; ending SURRENDER +91 m3 black"),
+                    "talk SUSPECT 34; sample 1 vol 255 pan 128 freq 1000 loop 0; fade 90 c0 d7 -> SURRENDER; ending SURRENDER +91 m3"),
               replay(title + desire + " T2" + flat + "34" + back));
 }
 
@@ -95,7 +95,7 @@ TEST(Playthrough, TheNextGameStartsAfresh)
     Notes both = replay(title + morning + "T6 " + tobroder + "5" + evening + " R2 r7" + back + " " +
                         title + morning + tobroder + "4" + back);
     Notes second = notes("talk FRIEND 22; talk BARMAN 18; talk SUSPECT 16; talk SERGEANTLEAVE 4; "
-                         "fade 90 c0 d0 -> NOTHOUGHT; ending NOTHOUGHT +91 m1 text");
+                         "fade 90 c0 d0 -> NOTHOUGHT; ending NOTHOUGHT +91 m1");
     ASSERT_GT(both.size(), second.size());
     EXPECT_EQ(Notes(both.end() - second.size(), both.end()), second);
 }

@@ -1,7 +1,5 @@
-// The intro, title and ending screens, tick by tick.
+// The intro, title and ending screens, tick by tick, and what they show.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "engine/driver.h"
 #include "engine/game.h"
@@ -42,6 +40,7 @@ TEST_F(Screens, IntroLastsExactly102TicksWhateverIsPressed)
 
 TEST_F(Screens, TitleStartsOnAFreshSpaceFromItsSixtiethTick)
 {
+    TitleLoop::spaceheld = false;  // as the title before left it
     TitleLoop::initialize();
     EXPECT_EQ(ticksuntilover<TitleLoop>("1", 200), 200);  // held from before: never
     EXPECT_EQ(ticksuntilover<TitleLoop>("01", 200), 2);
@@ -75,14 +74,15 @@ std::string single(std::string text)
 // Each ending's text, white on black, word-wrapped at 20 characters from
 // (450, 380), one row every 10 pixels, and nothing else on the screen: the
 // two endings in the flat leave it black. Every text is one line of plain
-// ASCII with no space at its end.
+// ASCII of its length, with no space at its end.
 TEST_F(Screens, EndingScreenShowsItsTextWrappedFrom450By380)
 {
     const int white = makecol(255, 255, 255), black = makecol(0, 0, 0);
     for (endingtype = ENDINGNOTHOUGHT; endingtype <= ENDINGSURRENDER; endingtype++) {
         SCOPED_TRACE(endingtype);
         const std::string text = endingtexts[endingtype];
-        EXPECT_EQ(text.empty(), endingtype >= ENDINGRESIST);
+        const size_t lengths[] = {47, 117, 175, 0, 0};
+        EXPECT_EQ(text.size(), lengths[endingtype]);
         for (char c : text)
             EXPECT_TRUE(c >= ' ' && c <= '~') << int(c);
         EXPECT_NE(text.back() + 0, ' ');
