@@ -84,6 +84,18 @@ void headless_start()
     releasekeys();
 }
 
+std::string loadgamepictures()
+{
+    headless_start();
+    for (BITMAP *b : {buffer, introscreen, titlescreen})
+        destroy_bitmap(b);
+    for (BITMAP *b : bitmaparray)
+        destroy_bitmap(b);
+    for (BITMAP *b : maps)
+        destroy_bitmap(b);
+    return load_pictures();
+}
+
 void resetplay()
 {
     endingtype = -1;

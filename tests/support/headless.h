@@ -17,6 +17,10 @@
 void headless_start();
 int spritecolour(int i);
 
+// Releases the stand-ins and reads the game's own pictures from the build
+// folder in their place with load_pictures; gives its answer.
+std::string loadgamepictures();
+
 // The text shown in buffer from (x, y): one character of the library's font
 // per 8-pixel cell, white on black, for at most cells cells. Reading stops at
 // a cell with a pixel neither white nor black; a cell of white and black that

@@ -91,8 +91,7 @@ TEST(Pictures, LittleEndianNumbers)
 // x = 120 i of the sheet, and each picture is its file's.
 TEST(Pictures, StartUpCutsTheSheetAndLoadsEachPicture)
 {
-    headless_start();
-    ASSERT_EQ(load_pictures(), "");
+    ASSERT_EQ(loadgamepictures(), "");
     auto differ = [](BITMAP *got, const char *file, int x0) {
         BITMAP *want = load_bitmap(file, NULL);
         int n = want ? 0 : -1;
