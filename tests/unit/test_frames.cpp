@@ -120,7 +120,15 @@ protected:
 
     static void SetUpTestSuite()
     {
-        loaded = loadgamepictures();
+        headless_start();
+        // The game's pictures take the place of the stand-ins.
+        for (BITMAP *b : {buffer, introscreen, titlescreen})
+            destroy_bitmap(b);
+        for (BITMAP *b : bitmaparray)
+            destroy_bitmap(b);
+        for (BITMAP *b : maps)
+            destroy_bitmap(b);
+        loaded = load_pictures();
         loadreference();
         reference = create_bitmap(SCREENW, SCREENH);
     }

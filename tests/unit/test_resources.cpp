@@ -80,41 +80,6 @@ TEST(Pictures, DamagedPicturesAreRefusedByName)
 // A new module stops the old one first and streams mono at 11025 Hz from
 // its start; the gunshot is sample 1, full, centred, at its own speed; a
 // module or sample that failed to load stays silent.
-TEST(Pictures, LittleEndianNumbers)
-{
-    const unsigned char bytes[] = {0x78, 0x56, 0x34, 0x92};
-    EXPECT_EQ(le16(bytes), 0x5678u);
-    EXPECT_EQ(le32(bytes), 0x92345678u);
-}
-
-// Start-up on the game's own data: sprite i is the 120-pixel square at
-// x = 120 i of the sheet, and each picture is its file's.
-TEST(Pictures, StartUpCutsTheSheetAndLoadsEachPicture)
-{
-    ASSERT_EQ(loadgamepictures(), "");
-    auto differ = [](BITMAP *got, const char *file, int x0) {
-        BITMAP *want = load_bitmap(file, NULL);
-        int n = want ? 0 : -1;
-        for (int y = 0; want && y < got->h; y++)
-            for (int x = 0; x < got->w; x++)
-                n += getpixel(got, x, y) != getpixel(want, x0 + x, y);
-        destroy_bitmap(want);
-        return n;
-    };
-    for (int i = 0; i < 9; i++) {
-        ASSERT_TRUE(bitmaparray[i]->w == 120 && bitmaparray[i]->h == 120);
-        EXPECT_EQ(differ(bitmaparray[i], "bmp/sprites.bmp", 120 * i), 0) << "sprite " << i;
-    }
-    const std::pair<BITMAP *, const char *> pictures[] = {
-        {maps[0], "bmp/map1.bmp"},      {maps[1], "bmp/map2.bmp"},  {maps[2], "bmp/map3.bmp"},
-        {maps[3], "bmp/map4.bmp"},      {introscreen, "bmp/intro.bmp"}, {titlescreen, "bmp/titlescreen.bmp"}};
-    for (auto [picture, file] : pictures) {
-        ASSERT_TRUE(picture->w == 1024 && picture->h == 768) << file;
-        EXPECT_EQ(differ(picture, file, 0), 0) << file;
-    }
-    EXPECT_TRUE(buffer->w == 1024 && buffer->h == 768);
-}
-
 TEST(Sound, WhatTheGameAsksOfTheSoundLibrary)
 {
     recordsound();
