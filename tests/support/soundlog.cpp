@@ -1,7 +1,7 @@
 // The sound recorder (see soundlog.h).
 #include "tests/support/soundlog.h"
 
-#include <sstream>
+#include <cstdio>
 
 #include "engine/sound.h"
 #include "tests/support/headless.h"
@@ -23,26 +23,23 @@ std::string indexin(T *const (&table)[N], const void *p)
 // the module; nothing ever reads through it.
 AL_DUH_PLAYER *start(DUH *duh, int channels, long pos, float volume, long bufsize, int freq)
 {
-    std::ostringstream call;
-    call << "start " << indexin(music, duh) << " " << channels << "ch at " << pos << " vol " << volume
-         << " buf " << bufsize << " " << freq << "Hz";
-    heard.push_back(call.str());
+    char call[96];
+    snprintf(call, sizeof call, "start %s %dch at %ld vol %g buf %ld %dHz", indexin(music, duh).c_str(),
+             channels, pos, volume, bufsize, freq);
+    heard.push_back(call);
     return reinterpret_cast<AL_DUH_PLAYER *>(duh);
 }
 
-void stop(AL_DUH_PLAYER *player)
-{
-    heard.push_back("stop " + indexin(music, player));
-}
+void stop(AL_DUH_PLAYER *player) { heard.push_back("stop " + indexin(music, player)); }
 
 int poll(AL_DUH_PLAYER *) { return 0; }
 
 int play(const SAMPLE *s, int volume, int pan, int freq, int loop)
 {
-    std::ostringstream call;
-    call << "sample " << indexin(sample, s) << " vol " << volume << " pan " << pan << " freq " << freq
-         << " loop " << loop;
-    heard.push_back(call.str());
+    char call[96];
+    snprintf(call, sizeof call, "sample %s vol %d pan %d freq %d loop %d", indexin(sample, s).c_str(),
+             volume, pan, freq, loop);
+    heard.push_back(call);
     return 0;
 }
 
@@ -52,10 +49,9 @@ void recordsound()
 {
     static bool loaded = false;
     headless_start();
-    if (!loaded) {
+    if (!loaded)
         init_sound();
-        loaded = true;
-    }
+    loaded = true;
     soundcalls = {start, stop, poll, play};
     heard.clear();
 }

@@ -189,7 +189,7 @@ TEST_F(Frames, EveryAreaLineAndThoughtOfTheScriptSomeUnderTheCurtain)
             talkmode = true;
             for (linenumber = 0; linenumber < int(entry.second.lines.size()); linenumber++) {
                 speakers.insert(entry.second.lines[linenumber].speaker);
-                py = linenumber % 2 ? 120 : 360;  // the box above, then below
+                py = linenumber % 2 ? 300 : 304;  // either side of the split: box below, above
                 fade = linenumber % 3 == 0;
                 fadecounter = 1 + linenumber * 11 % 89;
                 check(GameLoop::draw, referenceframe, who + " line " + std::to_string(linenumber));

@@ -1,8 +1,7 @@
 // The game screen: the first line after the title's Space, the decision at
 // the end of each scene, keys held through the fade, and what of its frames
-// the frame test's fixed states leave out: the box's side at the boundary,
-// a thought without text, the gunman's pictures from the first frame, the
-// T marker, the bands' chance.
+// the frame test's fixed states leave out: a thought without text, the
+// gunman's pictures from the first frame, the T marker, the bands' chance.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -55,7 +54,7 @@ protected:
     // Opens the conversation of the given lines at its first.
     static void say(Actors who, std::vector<StoryLine> lines)
     {
-        buildscript({{who, lines, {"Clear thought."}, {"Desire thought."}}});
+        buildscript({{who, lines, {}, {}}});
         actorconv = who;
         talkmode = true;
         linenumber = 0;
@@ -106,11 +105,11 @@ TEST_F(Game, EachScenesDecisionAtItsBoundaries)
         talkmode = false;
         talkedto[FRIEND] = thoughtabout[SUSPECT] = sceneend = true;
         GameLoop::logic();
-        std::string after = overatfade ? "ending " + std::to_string(endingtype)
-                                       : "scene " + std::to_string(scene) + " area " + std::to_string(area) +
-                                             " at " + std::to_string(px) + "," + std::to_string(py) + " c" +
-                                             std::to_string(clearthoughts) + " d" + std::to_string(sexthoughts) +
-                                             " ending " + std::to_string(endingtype) + ": " + heard();
+        auto str = [](int n) { return std::to_string(n); };
+        std::string after = overatfade ? "ending " + str(endingtype)
+                                       : "scene " + str(scene) + " area " + str(area) + " at " + str(px) + "," +
+                                             str(py) + " c" + str(clearthoughts) + " d" + str(sexthoughts) +
+                                             " ending " + str(endingtype) + ": " + heard();
         if (!overatfade && (talkedto[FRIEND] || thoughtabout[SUSPECT] || talkedto[SERGEANT]))
             after += ", someone still met";
         EXPECT_EQ(after, r.after) << "scene " << r.scene << " clear " << r.clear << " desire " << r.desire;
@@ -138,7 +137,7 @@ TEST_F(Game, HeldKeysActOnlyAtTheFadesMiddle)
             takesound();
             std::string steps;
             int t = 1;
-            for (; t <= 190 && !GameLoop::quitcondition(); t++) {
+            for (; t <= 181 && !GameLoop::quitcondition(); t++) {
                 int was = px;
                 GameLoop::logic();
                 bool middle = fade && fadecounter == 90;
@@ -146,33 +145,18 @@ TEST_F(Game, HeldKeysActOnlyAtTheFadesMiddle)
                     GameLoop::draw();
                 if (px != was)
                     steps += std::to_string(t) + ":" + std::to_string(px) + " ";
-                if (t == 181)
-                    break;
             }
             releasekeys();
             const bool ends = closing == SERGEANTLEAVE;
-            EXPECT_EQ(steps, std::string(stalled ? "91:484 " : "90:492 ") + (ends ? "" : stalled ? "181:488 " : "181:496 "));
-            EXPECT_EQ(t, ends ? 92 : 181);
+            EXPECT_EQ(steps, std::string(stalled ? "91:484 " : "90:492 ") +
+                                 (ends ? "" : stalled ? "181:488 " : "181:496 "));
+            EXPECT_EQ(t, ends ? 92 : 182);
             EXPECT_EQ(heard(), ends ? "" : "stop 1, start 2");
             EXPECT_FALSE(thinkmode || clearthoughts);
             if (!ends) {  // no T marker
                 EXPECT_EQ(mapcolour(area), getpixel(buffer, 12, 12));
             }
         }
-}
-
-// With the player's corner at row 300 the box stands at the bottom, from
-// row 552; at row 304 at the top, from row 91.
-TEST_F(Game, TheBoxStandsInTheHalfAwayFromThePlayer)
-{
-    for (int y : {300, 304}) {
-        py = y;
-        say(FRIEND, {{FRIEND, "Words."}});
-        GameLoop::draw();
-        const int t = y > 300 ? 91 : 552;
-        EXPECT_EQ(std::make_pair(BLACK, mapcolour(0)), std::make_pair(getpixel(buffer, 281, t), getpixel(buffer, 281, t - 1)))
-            << y;
-    }
 }
 
 // A thought list without the page asked for (the sergeant's desire) shows the
@@ -198,7 +182,8 @@ TEST_F(Game, GunmanAlternatesFromTheFirstFrameAndTheTMarkerShowsWhenAThoughtCan)
         int c = getpixel(buffer, 715, 617);
         seen += c == spritecolour(5) ? '5' : c == spritecolour(8) ? '8' : '?';
     }
-    EXPECT_EQ(seen, std::string(39, '5') + std::string(40, '8') + std::string(40, '5') + std::string(40, '8') + "5");
+    const std::string five(40, '5'), eight(40, '8');
+    EXPECT_EQ(seen, five.substr(1) + eight + five + eight + "5");
     EXPECT_EQ(mapcolour(0), getpixel(buffer, 12, 12));  // no T while a box shows
     talkmode = false;
     for (bool thought : {false, true}) {  // nor once the thought is taken

@@ -59,6 +59,19 @@ double distance(const Colour &a, const Colour &b)
 
 }  // namespace
 
+TEST_F(MakeData, PicturesHaveTheirSizes)
+{
+    for (std::string file : {"map1", "map2", "map3", "map4", "intro", "titlescreen", "sprites"}) {
+        BITMAP *b = load_bitmap(path("bmp/" + file + ".bmp").c_str(), nullptr);
+        ASSERT_NE(b, nullptr) << file;
+        bool sheet = file == "sprites";
+        EXPECT_EQ(std::make_pair(b->w, b->h), std::make_pair(sheet ? 1080 : 1024, sheet ? 120 : 768)) << file;
+        Colour m = mean(b, 0, 0, b->w, b->h);
+        EXPECT_GT(m[0] + m[1] + m[2], 30) << file << " is all but black";
+        destroy_bitmap(b);
+    }
+}
+
 TEST_F(MakeData, SpriteSheetHoldsNineDistinctFiguresOnExactMagenta)
 {
     BITMAP *sheet = load_bitmap(path("bmp/sprites.bmp").c_str(), nullptr);
