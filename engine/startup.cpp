@@ -42,7 +42,7 @@ void init(StepDone done)
             fprintf(stderr, "vesperpark: cannot start Allegro: %s\n", allegro_error);
         else if (!display || !display[0])
             fprintf(stderr, "vesperpark: no display: DISPLAY is not set, and the game needs an "
-                            "X display of at least 1024x768\n");
+                            "X display\n");
         else
             fprintf(stderr, "vesperpark: cannot open the X display \"%s\"\n", display);
         exit(1);
