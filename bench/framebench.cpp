@@ -22,7 +22,7 @@
 #include "engine/talk.h"
 #include "engine/text.h"
 #include "engine/world.h"
-#include "script/script.h"
+#include "script.h"
 #include "tests/support/allocations.h"
 #include "tests/support/headless.h"
 

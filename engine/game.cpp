@@ -9,7 +9,7 @@
 #include "engine/sound.h"
 #include "engine/talk.h"
 #include "engine/world.h"
-#include "script/script.h"
+#include "script.h"
 
 bool sceneend = false;
 bool fade = false;

@@ -7,7 +7,7 @@
 
 #include <allegro.h>
 
-#include "engine/convtable.h"
+#include "convtable.h"
 #include "engine/game.h"
 #include "engine/pictures.h"
 #include "engine/talk.h"

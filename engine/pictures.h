@@ -7,7 +7,7 @@
 
 #include <allegro.h>
 
-#include "engine/screensize.h"
+#include "screensize.h"
 
 // Names a start-up step that has just finished (the driver benchmark times
 // them); nostep hears nothing.

@@ -3,7 +3,7 @@
 #ifndef TALK_H
 #define TALK_H
 
-#include "engine/convtable.h"
+#include "convtable.h"
 
 extern Actors actorconv;   // whose conversation is open, or who was met last
 extern int linenumber;     // the line or thought page shown

@@ -2,7 +2,7 @@
 // field, whether a step is allowed, and the change of area at an exit.
 #include "engine/world.h"
 
-#include "engine/convtable.h"
+#include "convtable.h"
 #include "engine/talk.h"
 
 int area = 0;

@@ -3,7 +3,7 @@
 #ifndef WORLD_H
 #define WORLD_H
 
-#include "engine/tiles.h"
+#include "tiles.h"
 
 extern int area;    // 0 to 3
 extern int px, py;  // the player's top left corner in play-field pixels

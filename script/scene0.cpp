@@ -1,7 +1,7 @@
 // Scene 0, the morning after: the sergeant's briefing at the body, the
 // victim's friend outside the bar, the barman and Lucien inside it, and the
 // report back that either keeps the case open or lets it drop.
-#include "script/script.h"
+#include "script.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // asks around again; Rook saw Emil dancing close with Lucien, and Lucien
 // gives Marsh his address. Each block: the actor, his conversation as
 // {speaker, text}, then the clear thoughts, then the desire thoughts.
-#include "script/script.h"
+#include "script.h"
 
 const std::vector<KeyBlock> scene1blocks = {
     // The detective's own resolve; nothing in this scene selects it.

@@ -2,7 +2,7 @@
 // the ending the game has reached decides which one the player meets.
 // DETECTIVE holds the road where Marsh resists, SUSPECT the road where he
 // gives himself up. No thoughts here.
-#include "script/script.h"
+#include "script.h"
 
 const std::vector<KeyBlock> scene2blocks = {
     // The resisting road: Lucien draws the gun on a man who will not give in.

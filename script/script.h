@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "engine/convtable.h"
+#include "convtable.h"
 
 struct StoryLine {
     int speaker;

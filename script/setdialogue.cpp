@@ -1,6 +1,6 @@
 // Writes a scene's key blocks into the conversation table, each stored text
 // followed by one space.
-#include "script/script.h"
+#include "script.h"
 
 #include <string>
 

@@ -17,7 +17,7 @@
 #include "engine/text.h"
 #include "engine/title.h"
 #include "engine/world.h"
-#include "script/script.h"
+#include "script.h"
 #include "tests/support/allocations.h"
 #include "tests/support/headlesstest.h"
 

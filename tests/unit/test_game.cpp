@@ -13,7 +13,7 @@
 #include "engine/pictures.h"
 #include "engine/talk.h"
 #include "engine/world.h"
-#include "script/script.h"
+#include "script.h"
 #include "tests/support/headlesstest.h"
 
 namespace {

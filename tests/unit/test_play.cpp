@@ -8,7 +8,7 @@
 #include "engine/keys.h"
 #include "engine/talk.h"
 #include "engine/world.h"
-#include "script/script.h"
+#include "script.h"
 #include "tests/support/headlesstest.h"
 
 namespace {

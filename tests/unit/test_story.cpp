@@ -14,7 +14,7 @@
 #include "engine/gameover.h"
 #include "engine/text.h"
 #include "engine/world.h"
-#include "script/script.h"
+#include "script.h"
 #include "tests/support/headless.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/screensize.h"
-#include "engine/tiles.h"
-#include "tools/makedata/makedata.h"
-#include "tools/makedata/paint.h"
+#include "screensize.h"
+#include "tiles.h"
+#include "makedata.h"
+#include "paint.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/makedata/makedata.h"
-#include "tools/makedata/paint.h"
+#include "makedata.h"
+#include "paint.h"
 
 std::vector<int16_t> makegunshot(int variant)
 {

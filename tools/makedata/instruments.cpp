@@ -1,13 +1,13 @@
 // Synthesises the sample of every instrument. Tones are built from
 // harmonics of a fundamental whose period is a whole number of samples, so
 // that sustained sounds loop without a click.
-#include "tools/makedata/instruments.h"
+#include "instruments.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 
-#include "tools/makedata/paint.h"
+#include "paint.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #ifndef MAKEDATA_INSTRUMENTS_H
 #define MAKEDATA_INSTRUMENTS_H
 
-#include "tools/makedata/xmwriter.h"
+#include "xmwriter.h"
 
 XmInstrument electricpiano();
 XmInstrument strings();

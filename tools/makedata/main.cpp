@@ -8,7 +8,7 @@
 
 #include <allegro.h>
 
-#include "tools/makedata/makedata.h"
+#include "makedata.h"
 
 static bool savepicture(const std::string &path, BITMAP *bmp)
 {

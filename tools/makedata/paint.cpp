@@ -1,5 +1,5 @@
 // Drawing helpers shared by the picture makers.
-#include "tools/makedata/paint.h"
+#include "paint.h"
 
 #include <algorithm>
 #include <cmath>

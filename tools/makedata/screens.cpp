@@ -2,9 +2,9 @@
 // the title picture (the park gate under a lamp, the name, the key to press).
 #include <cmath>
 
-#include "engine/screensize.h"
-#include "tools/makedata/makedata.h"
-#include "tools/makedata/paint.h"
+#include "screensize.h"
+#include "makedata.h"
+#include "paint.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <sstream>
 
-#include "tools/makedata/instruments.h"
-#include "tools/makedata/makedata.h"
-#include "tools/makedata/xmwriter.h"
+#include "instruments.h"
+#include "makedata.h"
+#include "xmwriter.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "engine/screensize.h"
-#include "tools/makedata/makedata.h"
-#include "tools/makedata/paint.h"
+#include "screensize.h"
+#include "makedata.h"
+#include "paint.h"
 
 namespace {
 

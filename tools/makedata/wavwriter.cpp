@@ -1,6 +1,6 @@
 // Makes a RIFF WAV file of 16-bit mono PCM samples.
-#include "tools/makedata/bytes.h"
-#include "tools/makedata/makedata.h"
+#include "bytes.h"
+#include "makedata.h"
 
 std::vector<uint8_t> makewav(const std::vector<int16_t> &samples, int rate)
 {

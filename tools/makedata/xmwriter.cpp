@@ -1,10 +1,10 @@
 // Writes an XM module: header, packed patterns, instruments with their
 // delta-encoded 16-bit samples.
-#include "tools/makedata/xmwriter.h"
+#include "xmwriter.h"
 
 #include <algorithm>
 
-#include "tools/makedata/bytes.h"
+#include "bytes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The conversation table and the scene it holds; the story script refills
 // it at each scene.
-#include "engine/convtable.h"
+#include "convtable.h"
 
 std::map<Actors, PersonConv> script;
 int scene = 0;

@@ -1,6 +1,6 @@
 // The tile codes of every scene, area, row and column (see tiles.h for the
 // meaning of each code). The area pictures are drawn from this table.
-#include "engine/tiles.h"
+#include "tiles.h"
 
 #define AREA0                    \
     {{1, 1, 2, 1, 1, 1, 1, 1},   \
