@@ -4,13 +4,17 @@
 // unlocked stdio reads, which cost less than its own per-byte reading.
 #include "engine/bmpfile.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 
+#include "engine/datafile.h"
 #include "engine/littleendian.h"
 
-static const int MAXSIDE = 8192;
+// Twice the screen's width: larger pictures are refused, as Allegro would
+// hold them at 4 bytes a pixel, tens of megabytes each.
+static const int MAXSIDE = 2048;
 
 // Returns an empty string when the open file holds an uncompressed BMP of
 // at least width by height whose pixel rows all lie inside the file.
@@ -40,57 +44,15 @@ static std::string checkbmp(FILE *f, int width, int height)
     return "";
 }
 
-// A packfile over an open stdio file, for reading only.
-static int fileclose(void *f)
-{
-    return fclose((FILE *)f);
-}
-static int filegetc(void *f)
-{
-    return getc_unlocked((FILE *)f);
-}
-static int fileungetc(int c, void *f)
-{
-    return ungetc(c, (FILE *)f);
-}
-static long fileread(void *p, long n, void *f)
-{
-    return fread(p, 1, n, (FILE *)f);
-}
-static int fileputc(int, void *)
-{
-    return EOF;
-}
-static long filewrite(const void *, long, void *)
-{
-    return 0;
-}
-static int fileskip(void *f, int n)
-{
-    return fseek((FILE *)f, n, SEEK_CUR);
-}
-static int fileeof(void *f)
-{
-    return feof((FILE *)f);
-}
-static int fileerror(void *f)
-{
-    return ferror((FILE *)f);
-}
-static PACKFILE_VTABLE readfile = {fileclose, filegetc, fileungetc, fileread, fileputc,
-                                   filewrite, fileskip, fileeof,    fileerror};
-
 BITMAP *loadcheckedbmp(const char *path, int width, int height, std::string &why)
 {
     BITMAP *bmp = NULL;
-    FILE *f = fopen(path, "rb");
-    if (!f) {
-        why = "is missing or unreadable";
-    } else {
+    const char *refused = "";
+    FILE *f = opendatafile(path, LONG_MAX, refused);
+    why = refused;
+    if (f) {
         why = checkbmp(f, width, height);
-        PACKFILE *pf = why.empty() && fseek(f, 0, SEEK_SET) == 0
-                           ? pack_fopen_vtable(&readfile, f)
-                           : NULL;
+        PACKFILE *pf = why.empty() && fseek(f, 0, SEEK_SET) == 0 ? readpackfile(f) : NULL;
         if (pf) {
             bmp = load_bmp_pf(pf, NULL);
             pack_fclose(pf);  // closes the file too

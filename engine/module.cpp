@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/datafile.h"
 #include "engine/sound.h"
 #include "engine/xmcheck.h"
 
@@ -47,13 +48,15 @@ DUMBFILE_SYSTEM memoryfiles = {NULL, memskip, memgetc, memgetnc, memclose};
 
 DUH *loadmodule(const char *path)
 {
-    FILE *f = fopen(path, "rb");
+    const char *refused;
+    FILE *f = opendatafile(path, MAXSOUNDFILE, refused);
     if (!f)
         return NULL;
-    std::vector<unsigned char> bytes;
-    unsigned char block[65536];
-    for (size_t got; (got = fread(block, 1, sizeof block, f)) > 0;)
-        bytes.insert(bytes.end(), block, block + got);
+    // Never more than the size allowed, even of a file that grows meanwhile.
+    fseek(f, 0, SEEK_END);
+    std::vector<unsigned char> bytes(std::clamp(ftell(f), 0L, MAXSOUNDFILE));
+    rewind(f);
+    bytes.resize(fread(bytes.data(), 1, bytes.size(), f));
     fclose(f);
     if (!xmfits(bytes.data(), bytes.size()))
         return NULL;

@@ -20,8 +20,8 @@ void init_sound()
     set_mixer_quality(0);
     for (int i = 0; i < 4; i++)
         music[i] = loadmodule(musicfiles[i]);
-    sample[0] = load_sample("wav/gunshot.wav");
-    sample[1] = load_sample("wav/gunshot2.wav");
+    sample[0] = loadsample("wav/gunshot.wav");
+    sample[1] = loadsample("wav/gunshot2.wav");
 }
 
 void stopmusic()

@@ -7,6 +7,9 @@
 
 const int pan = 128;     // centre
 const int pitch = 1000;  // the speed the sample was recorded at
+// The largest module or sample file read: far above any the data tool makes
+// (0.3 MiB), far below what would hold up start-up or fill the memory.
+const long MAXSOUNDFILE = 8L << 20;
 
 extern DUH *music[4];
 extern SAMPLE *sample[2];
@@ -24,10 +27,15 @@ struct SoundCalls {
 extern SoundCalls soundcalls;
 
 void init_sound();
-// Loads an XM module, or gives null when it is missing or unreadable, when
-// the sizes it declares do not fit in the file, or when it would stop the
-// player (a zero tempo or BPM).
+// Loads an XM module, or gives null when it is missing, unreadable, not a
+// regular file or larger than MAXSOUNDFILE, when the sizes it declares do
+// not fit in the file, or when it would stop the player (a zero tempo or BPM).
 DUH *loadmodule(const char *path);
+// Loads a WAV sample, or gives null when it is missing, unreadable, not a
+// regular file or larger than MAXSOUNDFILE, or when its chunks do not fill
+// the file exactly (Allegro's loader reads chunks up to the file's end and
+// reserves what a chunk declares).
+SAMPLE *loadsample(const char *path);
 void playmusic(int i);
 void stopmusic();
 void playsample(int i);

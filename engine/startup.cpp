@@ -10,6 +10,7 @@
 #include <allegro.h>
 
 #include "engine/driver.h"
+#include "engine/lostdisplay.h"
 #include "engine/pictures.h"
 #include "engine/sound.h"
 #include "engine/stopsignal.h"
@@ -35,6 +36,8 @@ static void setdisplay()
 
 void init(StepDone done)
 {
+    blockstopsignals();
+    catchlostdisplay();
     if (allegro_init() != 0) {
         // Without an X display Allegro finds no system driver and gives no reason.
         const char *display = getenv("DISPLAY");
@@ -48,6 +51,7 @@ void init(StepDone done)
         exit(1);
     }
     catchstopsignals();
+    catchclosebutton();
     done("library");
     init_sound();
     done("sound and modules");
