@@ -33,7 +33,7 @@ SAMPLE *loadsample(const char *path)
     fseek(f, 0, SEEK_END);
     long size = ftell(f);
     rewind(f);
-    PACKFILE *pf = size <= MAXSOUNDFILE && chunksfit(f, size) && fseek(f, 0, SEEK_SET) == 0 ? readpackfile(f) : NULL;
+    PACKFILE *pf = chunksfit(f, size) && fseek(f, 0, SEEK_SET) == 0 ? readpackfile(f) : NULL;
     if (!pf) {
         fclose(f);
         return NULL;

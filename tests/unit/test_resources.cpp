@@ -1,9 +1,14 @@
 // Start-up resources: damaged pictures are refused with a message naming the
-// file, damaged modules stay silent, a missing sample is skipped.
+// file, damaged modules and samples stay silent, a missing sample is
+// skipped; a FIFO, a folder or a device in a data file's place is refused
+// without waiting, and so is a sound file far too large.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -20,11 +25,49 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
+// This process's own folder, so that test processes run side by side do not
+// write over each other's files.
+struct Folder {
+    std::string path = ::testing::TempDir() + "resources-XXXXXX";
+    Folder() { path = std::string(mkdtemp(&path[0]) ? path.c_str() : ".") + "/"; }
+    ~Folder() { std::filesystem::remove_all(path); }
+} folder;
+
 std::string tempfile(const std::string &name, const Bytes &bytes)
 {
-    std::string path = ::testing::TempDir() + name;
+    std::string path = folder.path + name;
     std::ofstream(path, std::ios::binary).write((const char *)bytes.data(), bytes.size());
     return path;
+}
+
+// The file grown with zeros to one byte over the sound files' limit.
+std::string oversized(const std::string &name, const Bytes &bytes)
+{
+    std::string path = tempfile(name, bytes);
+    EXPECT_EQ(truncate(path.c_str(), MAXSOUNDFILE + 1), 0);
+    return path;
+}
+
+// The most address space this process has held, in kB: memory reserved and
+// never touched counts here.
+long addressspacekb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    long kb = 0;
+    while (status >> field && field != "VmPeak:")
+        status.ignore(1 << 10, '\n');
+    status >> kb;
+    return kb;
+}
+
+// What may stand in a data file's place and is no data file: a FIFO (opening
+// it for reading waits for a writer), a folder and a device without end.
+std::vector<std::string> nonregular()
+{
+    std::string fifo = folder.path + "fifo", dir = folder.path + "dir", device = folder.path + "zero";
+    mkfifo(fifo.c_str(), 0600), mkdir(dir.c_str(), 0700), symlink("/dev/zero", device.c_str());
+    return {fifo, dir, device};
 }
 
 Bytes readfile(const std::string &path)
@@ -56,7 +99,7 @@ TEST(Pictures, DamagedPicturesAreRefusedByName)
     headless_start();
     BITMAP *b = create_bitmap(64, 32);
     clear_to_color(b, makecol(10, 200, 30));
-    std::string path = ::testing::TempDir() + "good.bmp", why;
+    std::string path = folder.path + "good.bmp", why;
     save_bmp(path.c_str(), b, NULL);
     destroy_bitmap(b);
     Bytes good = readfile(path), noise(good.size());
@@ -71,6 +114,12 @@ TEST(Pictures, DamagedPicturesAreRefusedByName)
     EXPECT_NE(refusal(noise), "");
     EXPECT_NE(refusal(good, 65).find("is 64x32"), std::string::npos);  // too narrow
     EXPECT_NE(refusal(good, 64, 33).find("is 64x32"), std::string::npos);  // too low
+    // wider than any picture needs: Allegro would hold it at 4 bytes a pixel
+    EXPECT_NE(refusal(with32(good, 18, 2049)).find("is 2049x32"), std::string::npos);
+    for (const std::string &path : nonregular()) {
+        EXPECT_EQ(loadcheckedbmp(path.c_str(), 1, 1, why), nullptr);
+        EXPECT_NE(why.find("is not a regular file"), std::string::npos) << why;
+    }
     // Headers that would crash Allegro's loader: huge widths, a height of INT_MIN.
     for (const Bytes &bad : {with32(good, 18, 805306432, 1), with32(good, 18, 0x15555556),
                              with32(good, 22, 0x80000000u)})
@@ -148,8 +197,11 @@ TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
         {"sample length 4294967294", [](Bytes &b, const Layout &l) { b = with32(b, l.last + 263, 4294967294u); }},
         {"sample length 268435456", [](Bytes &b, const Layout &l) { b = with32(b, l.last + 263, 268435456u); }},
         {"cut in the song header", [](Bytes &b, const Layout &) { b.resize(70); }},
+        {"cut in the first pattern's header", [](Bytes &b, const Layout &l) { b.resize(l.pattern + 8); }},
         {"first pattern's data cut short", [](Bytes &b, const Layout &l) { b.resize(l.pattern + 20); }},
-        {"cut in an instrument header", [](Bytes &b, const Layout &l) { b.resize(l.instrument + 100); }},
+        {"cut in the instrument's sample count", [](Bytes &b, const Layout &l) { b.resize(l.instrument + 28); }},
+        {"cut in the sample header size", [](Bytes &b, const Layout &l) { b.resize(l.instrument + 32); }},
+        {"cut in the sample length", [](Bytes &b, const Layout &l) { b.resize(l.instrument + 266); }},
         {"last sample byte cut", [](Bytes &b, const Layout &) { b.pop_back(); }},
     };
     rusage before, after;
@@ -175,6 +227,40 @@ TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kB more at the peak";
     EXPECT_EQ(loadmodule("no/such.xm"), nullptr);
     EXPECT_EQ(loadmodule(tempfile("empty.xm", {}).c_str()), nullptr);
+    // DUMB reads no further than the module's end: a module with a tail is
+    // good but for its size.
+    EXPECT_EQ(loadmodule(oversized("long.xm", readfile("xm/scene1.xm")).c_str()), nullptr);
+    for (const std::string &path : nonregular())
+        EXPECT_EQ(loadmodule(path.c_str()), nullptr) << path;
+}
+
+// Allegro's WAV loader reads chunks up to the file's end and reserves what a
+// data chunk declares before reading it.
+TEST(Sound, SamplesWhoseChunksDoNotFillTheFileAreRefusedBeforeAllegroReadsThem)
+{
+    headless_start();
+    Bytes wav = readfile("wav/gunshot2.wav");
+    ASSERT_GT(wav.size(), 44u) << "game data not built";
+    SAMPLE *s = loadsample(tempfile("intact.wav", wav).c_str());
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->len, (wav.size() - 44) / 2);
+    destroy_sample(s);
+    const struct {
+        const char *what;
+        Bytes bytes;
+    } cases[] = {
+        {"a byte after the last chunk", with32(wav, 4, wav.size() - 9)},
+        {"data chunk of 2 GiB", with32(wav, 40, 0x7ffffff0)},
+    };
+    long before = addressspacekb();
+    for (const auto &c : cases)
+        EXPECT_EQ(loadsample(tempfile("damaged.wav", c.bytes).c_str()), nullptr) << c.what;
+    EXPECT_LT(addressspacekb() - before, 64 * 1024) << "kB more reserved at the peak";
+    // Whole, but larger than any sample the game needs: its sizes say so.
+    Bytes large = with32(with32(wav, 4, MAXSOUNDFILE + 1 - 8), 40, MAXSOUNDFILE + 1 - 44);
+    EXPECT_EQ(loadsample(oversized("long.wav", large).c_str()), nullptr);
+    for (const std::string &path : nonregular())
+        EXPECT_EQ(loadsample(path.c_str()), nullptr) << path;
 }
 
 }  // namespace
