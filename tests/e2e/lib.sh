@@ -175,3 +175,19 @@ page_through() {
     box_shown "$top" && fail "the box at row $top did not close after $n presses"
     return 0
 }
+
+# Waits for the game to end, as wait_exit does, and sets EXIT_MS to the
+# milliseconds from the moment given (date +%s%N) to its end.
+wait_exit_from() {
+    for _ in $(seq 1000); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.01
+    done
+    EXIT_MS=$((($(date +%s%N) - $1) / 1000000))
+    wait_exit
+}
+
+# What the game wrote but the sound system's complaints about a missing device.
+game_said() {
+    grep -v '^ALSA\|^$' "$WORK/game.out" || true
+}

@@ -1,7 +1,9 @@
 #!/bin/bash
 # Damaged and missing data, and displays the game cannot use: a broken
 # picture stops start-up with a message naming the file; a broken module or
-# sample leaves the game running, silent where it must be; no display is
+# sample leaves the game running, silent where it must be, without holding
+# up start-up or taking much memory (a FIFO in a file's place must not
+# block it, a 2 GiB file must not be read); no display is
 # refused at once with a message; a smaller display still takes the game's
 # full-screen mode, so the game starts on it.
 . "$(dirname "$0")/lib.sh"
@@ -24,8 +26,9 @@ noise() {
 }
 
 # A fresh data folder of links to the build's data, with one file damaged:
-# missing, empty, truncated (half kept), random (all bytes random) or
-# tail (the first kilobyte kept, the rest random).
+# missing, empty, truncated (half kept), random (all bytes random), tail
+# (the first kilobyte kept, the rest random), a FIFO or huge (whole, with
+# zeros to 2 GiB).
 damage() {
     file=$1
     how=$2
@@ -43,12 +46,17 @@ damage() {
     truncated) head -c $((size / 2)) "$DATA/$file" >"$target" ;;
     random) noise "$size" >"$target" ;;
     tail) { head -c 1024 "$DATA/$file"; noise $((size - 1024)); } >"$target" ;;
+    fifo) mkfifo "$target" ;;
+    huge) cp "$DATA/$file" "$target" && truncate -s 2G "$target" ;;
     esac
 }
 
-# The game is still running and shows the intro or the title picture.
+# The game is still running, holding less than 100 MiB (36 in normal
+# running), and shows the intro or the title picture.
 on_intro_or_title() {
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(game_output)"
+    peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$GAME_PID/status")
+    [ "${peak:-0}" -lt 102400 ] || fail "the game holds $peak kB"
     looks_like "$DATA/bmp/intro.bmp" 320x240+352+264 || looks_like "$DATA/bmp/titlescreen.bmp" 320x240+352+264
 }
 
@@ -61,7 +69,7 @@ stop_game() {
 start_display
 
 for file in $PICTURES; do
-    for how in missing empty truncated random; do
+    for how in missing empty truncated random fifo; do
         damage "$file" "$how"
         echo "$file $how"
         start=$(date +%s%N)
@@ -75,7 +83,7 @@ for file in $PICTURES; do
         [ "$ms" -lt 5000 ] || fail "$file $how: took $ms ms to give up"
     done
 done
-echo "pictures: each of 7 missing, empty, truncated, random: refused with the file named"
+echo "pictures: each of 7 missing, empty, truncated, random, a FIFO: refused with the file named"
 
 # Random pixels under a sound header are still a picture: the game shows it.
 for file in $PICTURES; do
@@ -88,7 +96,7 @@ for file in $PICTURES; do
 done
 
 for file in $SOUNDS; do
-    for how in missing empty truncated random tail; do
+    for how in missing empty truncated random tail fifo huge; do
         damage "$file" "$how"
         echo "$file $how"
         start_game "$COPY"
@@ -111,7 +119,7 @@ for how in truncated tail; do
     kill -0 "$GAME_PID" 2>/dev/null || fail "scene2.xm $how: the game ended: $(game_output)"
     stop_game
 done
-echo "modules and samples: each of 6 missing, empty, truncated, random, tail: the game plays on"
+echo "modules and samples: each of 6 missing, empty, truncated, random, tail, a FIFO, huge: the game plays on"
 
 # A module whose speed (offset 76) or tempo (offset 78) is zero: silent, no
 # division by zero.

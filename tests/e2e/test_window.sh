@@ -1,0 +1,49 @@
+#!/bin/bash
+# The window taken away from the real game, at the title and in play, at a
+# random moment: a close request, as the window manager sends when its close
+# button is clicked, ends the game as Esc does, status 0; the display lost
+# (its X server ends) ends it with status 1 and one line saying so. Either
+# within a second, never by a signal.
+. "$(dirname "$0")/lib.sh"
+
+LOST_RUNS=${LOST_DISPLAY_RUNS:-3}
+
+# A fresh display, the game on it at the title or in play, then a moment.
+bring_to() {
+    start_display
+    start_game
+    focus_game
+    if [ "$1" = title ]; then
+        wait_for 10 "the title picture never showed" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
+    else
+        start_new_game
+    fi
+    sleep "0.$((RANDOM % 100))"
+}
+
+# The game ended within a second with the status and the output given.
+ended() {
+    wait_exit_from "$1"
+    what="$2 at the $3"
+    [ "$EXIT_STATUS" = "$4" ] || fail "$what: exit status $EXIT_STATUS after $EXIT_MS ms"
+    [ "$EXIT_MS" -lt 1000 ] || fail "$what: took $EXIT_MS ms to exit"
+    [ "$(game_said)" = "$5" ] || fail "$what: on stderr: $(game_said)"
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    echo "$what: status $EXIT_STATUS after $EXIT_MS ms"
+}
+
+for where in title play; do
+    bring_to "$where"
+    "$DATA/tests/closerequest" "$(xdotool search --name '^vesperpark$' | head -n1)" ||
+        fail "the close request could not be sent"
+    ended "$(date +%s%N)" "close request" "$where" 0 ""
+done
+for _ in $(seq "$LOST_RUNS"); do
+    for where in title play; do
+        bring_to "$where"
+        kill "$XVFB_PID"
+        ended "$(date +%s%N)" "display lost" "$where" 1 "vesperpark: the display was lost"
+    done
+done
+echo PASS
