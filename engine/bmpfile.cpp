@@ -47,8 +47,8 @@ static std::string checkbmp(FILE *f, int width, int height)
 BITMAP *loadcheckedbmp(const char *path, int width, int height, std::string &why)
 {
     BITMAP *bmp = NULL;
-    const char *refused = "";
-    FILE *f = opendatafile(path, LONG_MAX, refused);
+    const char *refused;
+    FILE *f = opendatafile(path, LONG_MAX, nullptr, &refused);
     why = refused;
     if (f) {
         why = checkbmp(f, width, height);

@@ -5,26 +5,29 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-FILE *opendatafile(const char *path, long maxbytes, const char *&why)
+FILE *opendatafile(const char *path, long maxbytes, long *size, const char **why)
 {
+    const char *refused = "";
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
     // writer. The check is made on the file opened, not on its name, so
     // that nothing can be put in its place between the two.
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        why = "is missing or unreadable";
-        return NULL;
-    }
     struct stat st;
     FILE *f = NULL;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        why = "is not a regular file";
+    if (fd < 0)
+        refused = "is missing or unreadable";
+    else if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        refused = "is not a regular file";
     else if (st.st_size > maxbytes)
-        why = "is too large";
+        refused = "is too large";
     else if (!(f = fdopen(fd, "rb")))
-        why = "is missing or unreadable";
-    if (!f)
+        refused = "is missing or unreadable";
+    if (!f && fd >= 0)
         close(fd);
+    if (f && size)
+        *size = st.st_size;
+    if (why)
+        *why = refused;
     return f;
 }
 

@@ -8,9 +8,10 @@
 
 #include <allegro.h>
 
-// Opens path for reading when it is a regular file of at most maxbytes;
-// otherwise gives null and sets why (left alone on success).
-FILE *opendatafile(const char *path, long maxbytes, const char *&why);
+// Opens path for reading when it is a regular file of at most maxbytes, and
+// sets size, when given, to its size then; otherwise gives null and sets
+// why, when given, to the reason.
+FILE *opendatafile(const char *path, long maxbytes, long *size = nullptr, const char **why = nullptr);
 
 // A packfile that reads the open file through unlocked stdio, which costs
 // less than Allegro's own per-byte reading; closing it closes the file.

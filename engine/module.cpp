@@ -48,15 +48,13 @@ DUMBFILE_SYSTEM memoryfiles = {NULL, memskip, memgetc, memgetnc, memclose};
 
 DUH *loadmodule(const char *path)
 {
-    const char *refused;
-    FILE *f = opendatafile(path, MAXSOUNDFILE, refused);
+    long size;
+    FILE *f = opendatafile(path, MAXSOUNDFILE, &size);
     if (!f)
         return NULL;
-    // Never more than the size allowed, even of a file that grows meanwhile.
-    fseek(f, 0, SEEK_END);
-    std::vector<unsigned char> bytes(std::clamp(ftell(f), 0L, MAXSOUNDFILE));
-    rewind(f);
-    bytes.resize(fread(bytes.data(), 1, bytes.size(), f));
+    // The size it had when opened: no more is read of a file that grows.
+    std::vector<unsigned char> bytes(size);
+    bytes.resize(fread(bytes.data(), 1, size, f));
     fclose(f);
     if (!xmfits(bytes.data(), bytes.size()))
         return NULL;

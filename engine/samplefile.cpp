@@ -9,7 +9,6 @@
 
 // Whether the open file, of the given size, is a RIFF WAVE whose declared
 // size is the file's and whose chunks lie end to end up to the file's end.
-// Allegro reads 16 bytes of a "fmt " chunk whatever its size.
 static bool chunksfit(FILE *f, long size)
 {
     unsigned char h[12];
@@ -18,7 +17,7 @@ static bool chunksfit(FILE *f, long size)
         return false;
     for (long at = 12; at < size; at += 8 + le32(h + 4)) {
         if (fseek(f, at, SEEK_SET) != 0 || fread(h, 1, 8, f) != 8 ||
-            le32(h + 4) > uint64_t(size - at - 8) || (memcmp(h, "fmt ", 4) == 0 && le32(h + 4) < 16))
+            le32(h + 4) > uint64_t(size - at - 8))
             return false;
     }
     return true;
@@ -26,13 +25,10 @@ static bool chunksfit(FILE *f, long size)
 
 SAMPLE *loadsample(const char *path)
 {
-    const char *refused;
-    FILE *f = opendatafile(path, MAXSOUNDFILE, refused);
+    long size;
+    FILE *f = opendatafile(path, MAXSOUNDFILE, &size);
     if (!f)
         return NULL;
-    fseek(f, 0, SEEK_END);
-    long size = ftell(f);
-    rewind(f);
     PACKFILE *pf = chunksfit(f, size) && fseek(f, 0, SEEK_SET) == 0 ? readpackfile(f) : NULL;
     if (!pf) {
         fclose(f);
