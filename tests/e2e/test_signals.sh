@@ -4,18 +4,18 @@
 # about a missing device: sent at random moments of the first 60 ms from its
 # first instruction, while the library and the sound start, and of the intro
 # and the title while frames are drawn and shown, when it ends within a
-# second. The display
-# lives through all the runs without a reset: a game leaving as its last
-# client must not drop the next one connecting.
+# second. The display lives through all the runs without a reset: a game
+# leaving as its last client must not drop the next one connecting.
 . "$(dirname "$0")/lib.sh"
 
 EARLY=${SIGNAL_EARLY_RUNS:-40}
 LATE=${SIGNAL_LATE_RUNS:-15}
 signals=(TERM INT HUP)
 
-# Whether a thread of the game holds the three signals back. The game's
-# first instruction does so on its only thread; the library's threads
-# started meanwhile keep them held back for good.
+# Whether a thread of the game holds the three signals back: its first
+# instruction does so, and the library's threads, started later, hold every
+# signal back for good. The runs signalled early are timed from then: before
+# it the dynamic loader runs, and nothing of the game can take a signal.
 held_back() {
     for task in /proc/"$GAME_PID"/task/*/status; do
         while read -r key mask; do
