@@ -8,7 +8,7 @@
 #include "engine/pictures.h"
 #include "engine/text.h"
 
-int looptimer;
+static int looptimer;  // ticks before Space can end the screen
 bool warover;
 
 // Indexed by endingtype; the two endings that pass through the last scene
@@ -24,6 +24,11 @@ const char *const endingtexts[7] = {
     NULL,
     NULL,
 };
+
+void newgameending()
+{
+    warover = false;
+}
 
 void GameOverLoop::initialize()
 {

@@ -2,10 +2,6 @@
 #ifndef TITLE_H
 #define TITLE_H
 
-extern int titletimer;
-extern bool finishedtitle;
-extern int starttimer;
-
 class IntroLoop {
 public:
     static void initialize();
