@@ -17,36 +17,29 @@ bool thoughtabout[ACTORFLAGS];
 int clearthoughts = 0;
 int sexthoughts = 0;
 
-// Everyone can be talked to and thought about again.
-static void clearmet()
+void newscenetalk()
 {
     for (int i = 0; i < ACTORFLAGS; i++) {
         talkedto[i] = false;
         thoughtabout[i] = false;
     }
-}
-
-void newgametalk()
-{
-    clearmet();
-    talkmode = true;
-    thinkmode = false;
-    actorconv = SERGEANT;
-    linenumber = 0;
-    talkedto[SERGEANT] = true;
-    clearthoughts = 0;
-    sexthoughts = 0;
-}
-
-void newscenetalk()
-{
     // The conversation that closed the last scene left no box open and
     // nobody to think about; said again here so that a scene always starts so.
-    clearmet();
     talkmode = false;
     thinkmode = false;
     actorconv = NOACTOR;
     clearthoughts = 0;
+}
+
+void newgametalk()
+{
+    newscenetalk();
+    sexthoughts = 0;
+    // The sergeant's briefing, open at its first line.
+    actorconv = SERGEANT;
+    talkedto[SERGEANT] = true;
+    talkmode = true;
+    linenumber = 0;
 }
 
 // Once Ilse, Teo and Lucien have all been heard, the sergeant wraps the case
