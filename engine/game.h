@@ -3,6 +3,8 @@
 #ifndef GAME_H
 #define GAME_H
 
+#include "engine/screenclass.h"
+
 enum {
     ENDINGNOTHOUGHT = 0,
     ENDINGHOPELESS = 1,
@@ -36,13 +38,10 @@ void fademiddle();
 
 class GameLoop {
 public:
-    static void initialize();
-    static bool quitcondition();
-    static void logic();
-    // Draws the frame; the one drawing that changes the game: every frame
-    // drawn while the fade stands at its middle runs fademiddle(), a logic
-    // step, and the first such frame takes the scene's decision.
-    static void draw();
+    // draw is the one drawing that changes the game: every frame drawn while
+    // the fade stands at its middle runs fademiddle(), a logic step, and the
+    // first such frame takes the scene's decision.
+    SCREEN_OPERATIONS;
 };
 
 #endif

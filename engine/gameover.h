@@ -2,6 +2,8 @@
 #ifndef GAMEOVER_H
 #define GAMEOVER_H
 
+#include "engine/screenclass.h"
+
 // Where the ending's text begins.
 const int ENDINGTEXTX = 450, ENDINGTEXTY = 380;
 
@@ -15,10 +17,7 @@ void newgameending();
 
 class GameOverLoop {
 public:
-    static void initialize();
-    static bool quitcondition();
-    static void logic();
-    static void draw();
+    SCREEN_OPERATIONS;
 };
 
 #endif
