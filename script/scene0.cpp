@@ -42,7 +42,7 @@ const KeyBlock friendblock = {
         {FRIEND, "I don't think there is, no."},
         {DETECTIVE, "I'll let you know as soon as I hear something.  In the meantime, go indoors and get warm.  You look frozen through."},
         {FRIEND, "Thank you.  But I couldn't bear to be shut in today.  Not with Emil gone."},
-        {FRIEND, "That's The Lantern, across the road.  They open early.  It was Emil's local."},
+        {FRIEND, "That's The Lantern, right behind me.  They open early.  It was Emil's local."},
         {DETECTIVE, "Obliged, Ilse."},
     },
     {   // clear thoughts
