@@ -32,12 +32,10 @@ const StartupCalls recorders = {
         return 0;
     },
     [](int card, int w, int h, int vw, int vh) {
+        const char *kind = card == GFX_AUTODETECT_FULLSCREEN ? "full screen"
+                           : card == GFX_AUTODETECT_WINDOWED ? "windowed" : "other";
         char call[64];
-        snprintf(call, sizeof call, "set_gfx_mode %s %dx%d %dx%d",
-                 card == GFX_AUTODETECT_FULLSCREEN ? "full screen"
-                 : card == GFX_AUTODETECT_WINDOWED ? "windowed"
-                                                   : "other",
-                 w, h, vw, vh);
+        snprintf(call, sizeof call, "set_gfx_mode %s %dx%d %dx%d", kind, w, h, vw, vh);
         heard(call);
         return refusals-- > 0 ? -1 : 0;
     },
@@ -70,14 +68,11 @@ TEST(Startup, ColourDepthBeforeTheDisplayClockAtSixtyHertzFullScreenFirst)
     }
 }
 
+// Each row: what allegro_init gives, allegro_error, DISPLAY (null: unset),
+// the display modes refused, and what the game says.
 TEST(StartupDeathTest, SaysWhyItCannotStartAndEndsWithStatusOne)
 {
-    const struct {
-        int started;
-        const char *error, *display;  // allegro_error, and DISPLAY or null for none
-        int refused;
-        const char *says;
-    } cases[] = {
+    const struct { int started; const char *error, *display; int refused; const char *says; } cases[] = {
         {-1, "", nullptr, 0, "DISPLAY is not set"},
         {-1, "", "", 0, "DISPLAY is not set"},
         {-1, "", ":7", 0, "cannot open the X display \":7\""},
