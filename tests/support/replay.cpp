@@ -66,7 +66,7 @@ struct Player {
     std::string music;                   // "m" and the module playing, or "silence"
     const char *screen = "";             // the screen running
     std::string quiton;                  // the screen on which the route ran out
-    int afterquit = 0;                   // screens started after that
+    int afterquit = 0;                   // screens started after Esc: no more than a cycle's three
 
     // Follows the music through the calls the recorder heard; every sample
     // played is a note of its own.

@@ -1,5 +1,6 @@
-// Whole games played from the title screen with the keyboard alone, one
-// route per ending, each checked against what the player sees.
+// Whole games played through the game's sequence of screens with the
+// keyboard alone, one route per ending, and Esc on each screen, each checked
+// against what the player sees and hears.
 #include <gtest/gtest.h>
 
 #include <sstream>
