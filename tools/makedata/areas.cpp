@@ -1,6 +1,6 @@
 // The four area pictures, drawn cell by cell from the tile table so that what
-// the player sees always matches where he can walk: the park on a grey
-// morning, the street outside The Lantern, the bar inside and Lucien Hart's
+// the player sees always matches where he can walk: the park and the street
+// outside The Lantern on a grey morning, the bar inside and Lucien Hart's
 // flat.
 #include <algorithm>
 #include <cmath>
@@ -20,6 +20,20 @@ const int flatdoorrow = 5, flatdoorcolumn = 2;
 
 int cellx(int column) { return xmargin + column * tilesize; }
 int celly(int row) { return ymargin + row * tilesize; }
+
+// Whether no step can lead into a cell: every neighbour inside the field is a
+// wall in every scene.
+bool closedin(int area, int row, int column)
+{
+    static const int step[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    for (int s = 0; s < SCENES; s++)
+        for (const auto &d : step) {
+            int r = row + d[0], c = column + d[1];
+            if (r >= 0 && r < ROWS && c >= 0 && c < COLUMNS && mask[s][area][r][c] != TILEWALL)
+                return false;
+        }
+    return true;
+}
 
 bool iswall(int area, int row, int column)
 {
@@ -467,8 +481,9 @@ void lights(BITMAP *b, int area)
             lamphead(b, cellx(c) - 1, celly(c == 2 ? 2 : 4) - 1);
         break;
     case STREET:  // street lamps along the kerbs, out by day
-        for (int c : {2, 6, 5})
-            lamphead(b, cellx(c), c == 5 ? celly(5) + 8 : celly(1) - 9);
+        lamphead(b, cellx(2), celly(1) - 9);
+        lamphead(b, cellx(6), celly(1) - 9);
+        lamphead(b, cellx(5), celly(5) + 8);
         break;
     case BAR:  // lamps hanging over the room
         for (int c = 1; c < COLUMNS; c += 2)
@@ -488,20 +503,6 @@ const char *caption(int area)
 }
 
 }  // namespace
-
-// Whether no step can lead into a cell: every neighbour inside the field is a
-// wall in every scene.
-static bool closedin(int area, int row, int column)
-{
-    static const int step[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    for (int s = 0; s < SCENES; s++)
-        for (const auto &d : step) {
-            int r = row + d[0], c = column + d[1];
-            if (r >= 0 && r < ROWS && c >= 0 && c < COLUMNS && mask[s][area][r][c] != TILEWALL)
-                return false;
-        }
-    return true;
-}
 
 int drawncode(int area, int row, int column)
 {
