@@ -14,10 +14,6 @@ namespace {
 
 enum Place { PARK = 0, STREET = 1, BAR = 2, FLAT = 3 };
 
-// The flat's door in its bottom wall, where the last scene brings the
-// detective in; the table has that cell as wall, since he never goes back.
-const int flatdoorrow = 5, flatdoorcolumn = 2;
-
 int cellx(int column) { return xmargin + column * tilesize; }
 int celly(int row) { return ymargin + row * tilesize; }
 
@@ -506,7 +502,9 @@ const char *caption(int area)
 
 int drawncode(int area, int row, int column)
 {
-    if (area == FLAT && row == flatdoorrow && column == flatdoorcolumn)
+    // The flat's door, where the last scene brings the detective in: the
+    // table has that cell as wall, since he never goes back.
+    if (area == FLATDOOR.area && row == FLATDOOR.row && column == FLATDOOR.column)
         return TILEEXIT;
     int shown = -1;
     for (int s = 0; s < SCENES; s++) {
