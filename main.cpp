@@ -1,23 +1,13 @@
-// Vesper Park: the entry point and the fixed sequence of screens.
+// Vesper Park: the entry point: start-up, then the screens in their order.
 #include <allegro.h>
 
-#include "engine/driver.h"
-#include "engine/game.h"
-#include "engine/gameover.h"
-#include "engine/sound.h"
+#include "engine/screens.h"
 #include "engine/startup.h"
-#include "engine/title.h"
 
 int main(int, char **)
 {
     init();
-    loop<IntroLoop>();
-    while (!quit) {
-        loop<TitleLoop>();
-        loop<GameLoop>();
-        loop<GameOverLoop>();
-        playmusic(0);
-    }
+    runscreens();
     return 0;
 }
 END_OF_MAIN()

@@ -9,3 +9,8 @@ void increment_speed_counter()
     ++speed_count;
 }
 END_OF_FUNCTION(increment_speed_counter)
+
+void dropticks()
+{
+    speed_count = 0;
+}

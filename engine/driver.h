@@ -14,10 +14,13 @@
 
 // Ticks due whose logic has not run yet; the only state the timer thread
 // shares with the main thread, changed by indivisible steps only.
+// The tests set both to start each case afresh.
 extern std::atomic<int> speed_count;
 extern bool quit;  // Esc, or a request to stop, was seen at a tick; never cleared
 
 void increment_speed_counter();
+// Forgets the ticks due, as the intro does with those counted while loading.
+void dropticks();
 
 // Runs one screen, a class of static initialize/quitcondition/logic/draw,
 // from its start until its quit condition holds.

@@ -18,15 +18,10 @@ bool overatfade = false;
 bool leave = false;
 int endingtype = -1;
 
-// Everyone can be talked to and thought about again in a new scene or game.
-static void clearmet()
-{
-    for (int i = 0; i < ACTORFLAGS; i++) {
-        talkedto[i] = false;
-        thoughtabout[i] = false;
-    }
-}
-
+// A new game is made of each owner's start: the music of the morning, no
+// ending or fade yet, the park's gate, the sergeant's briefing open at its
+// first line with the Space that started the game held, the ending screen
+// not yet left.
 void GameLoop::initialize()
 {
     playmusic(1);
@@ -34,24 +29,12 @@ void GameLoop::initialize()
     fade = false;
     overatfade = false;
     sceneend = false;
-    scene = 0;
-    warover = false;
     leave = false;
-    px = 240;
-    py = 120;
-    // The game opens inside the sergeant's conversation, at its first line.
-    talkmode = true;
-    thinkmode = false;
-    actorconv = SERGEANT;
-    linenumber = 0;
-    area = 0;
+    newgameending();
+    enterscene(0);
+    newgametalk();
     setdialogue();
-    // The Space that started the game must not also page the first line.
     holdspace();
-    sexthoughts = 0;
-    clearthoughts = 0;
-    clearmet();
-    talkedto[SERGEANT] = true;
 }
 
 bool GameLoop::quitcondition()
@@ -59,31 +42,14 @@ bool GameLoop::quitcondition()
     return quit || leave || warover;
 }
 
-// The evening in the bar.
-static void beginscene1()
+// The next scene: its music, its script, its start cell, and everyone to
+// meet again.
+static void beginscene(int music)
 {
-    clearmet();
-    scene = scene + 1;
-    clearthoughts = 0;
-    playmusic(2);
+    newscenetalk();
+    enterscene(scene + 1);
+    playmusic(music);
     setdialogue();
-    area = 2;
-    px = 480;
-    py = 480;
-}
-
-// The suspect's flat; the ending type decides whom the person there opens.
-static void beginscene2(int ending)
-{
-    clearmet();
-    scene = scene + 1;
-    clearthoughts = 0;
-    playmusic(3);
-    area = 3;
-    px = 240;
-    py = 600;
-    setdialogue();
-    endingtype = ending;
 }
 
 // The end of a scene: the next scene, or the choice of an ending.
@@ -94,7 +60,7 @@ static void decide()
             overatfade = true;
             endingtype = ENDINGNOTHOUGHT;
         } else {
-            beginscene1();
+            beginscene(2);  // the evening in the bar
         }
     } else if (scene == 1) {
         if (clearthoughts <= 2 && sexthoughts <= 1) {
@@ -103,20 +69,26 @@ static void decide()
         } else if (clearthoughts > 2) {
             overatfade = true;
             endingtype = ENDINGSUSPICION;
-        } else if (sexthoughts == 7) {
-            beginscene2(ENDINGSURRENDER);
         } else {
-            beginscene2(ENDINGRESIST);
+            // The suspect's flat; the ending decides whom the person there opens.
+            beginscene(3);
+            endingtype = sexthoughts == 7 ? ENDINGSURRENDER : ENDINGRESIST;
         }
     } else if (scene == 2) {
         overatfade = true;
     }
 }
 
-void startfade()
+static void startfade()
 {
     fade = true;
     fadecounter = FADEMAX;
+}
+
+void closescene()
+{
+    sceneend = true;
+    startfade();
 }
 
 void fademiddle()

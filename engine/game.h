@@ -3,6 +3,8 @@
 #ifndef GAME_H
 #define GAME_H
 
+#include "engine/screenclass.h"
+
 enum {
     ENDINGNOTHOUGHT = 0,
     ENDINGHOPELESS = 1,
@@ -16,6 +18,9 @@ const int FADEMAX = 180;
 // scene's decision taken on it.
 const int FADEMIDDLE = FADEMAX / 2;
 
+// The game's flow, written only by game.cpp; the drawing reads the fade,
+// the talk rules and the ending screen read endingtype, and tests set them
+// to build the cases they need.
 extern bool sceneend;    // a scene-closing conversation has ended
 extern bool fade;
 extern int fadecounter;  // ticks left in the fade, FADEMAX down to 0
@@ -23,8 +28,9 @@ extern bool overatfade;  // an ending was chosen; leave at the fade's middle
 extern bool leave;
 extern int endingtype;   // -1 until an ending is chosen
 
-// Starts the fade that closes the scene.
-void startfade();
+// A conversation has closed the scene: the fade starts, and the scene's
+// decision is due at its middle.
+void closescene();
 
 // The step a frame drawn at the fade's middle runs: one logic step with the
 // fade held off, which takes the scene's decision the first time.
@@ -32,10 +38,10 @@ void fademiddle();
 
 class GameLoop {
 public:
-    static void initialize();
-    static bool quitcondition();
-    static void logic();
-    static void draw();
+    // draw is the one drawing that changes the game: every frame drawn while
+    // the fade stands at its middle runs fademiddle(), a logic step, and the
+    // first such frame takes the scene's decision.
+    SCREEN_OPERATIONS;
 };
 
 #endif

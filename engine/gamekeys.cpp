@@ -8,7 +8,7 @@
 #include "engine/talk.h"
 #include "engine/world.h"
 
-int pdir = 0;
+static int pdir = 0;  // the last step's way, never reset: steers between cells
 
 enum { UP, DOWN, LEFT, RIGHT, NODIR };
 
@@ -59,8 +59,6 @@ void move()
 
     if (dir == NODIR)
         return;
-    px += dx[dir] * STEP;
-    py += dy[dir] * STEP;
-    checkmove();
+    walk(dx[dir] * STEP, dy[dir] * STEP);
     pdir = dir;
 }

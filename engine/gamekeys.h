@@ -3,8 +3,6 @@
 #ifndef GAMEKEYS_H
 #define GAMEKEYS_H
 
-extern int pdir;  // last step: 0 up, 1 down, 2 left, 3 right
-
 void move();
 
 #endif

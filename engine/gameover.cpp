@@ -8,15 +8,15 @@
 #include "engine/pictures.h"
 #include "engine/text.h"
 
-int looptimer;
+static int looptimer;  // ticks before Space can end the screen
 bool warover;
 
 // Indexed by endingtype; the two endings that pass through the last scene
 // close on an empty screen.
 const char *const endingtexts[7] = {
     "From then on, I hardly gave the case a thought.",
-    "Going back to the bar got me nowhere.  A drunk's tale aside, no one could help, so I'm "
-    "dropping the case as hopeless.",
+    "Going back to the bar got me nowhere.  Nobody there gave me more than a hunch, so I'm "
+    "giving the case up as hopeless.",
     "Lucien.  I strongly suspect Lucien of killing Emil; he lied to me about last night.  I "
     "can't arrest him while off duty, so in the morning I will go to his home with a warrant.",
     "",
@@ -24,6 +24,11 @@ const char *const endingtexts[7] = {
     NULL,
     NULL,
 };
+
+void newgameending()
+{
+    warover = false;
+}
 
 void GameOverLoop::initialize()
 {

@@ -15,10 +15,19 @@
 #include "engine/sound.h"
 #include "engine/stopsignal.h"
 
+// allegro_init is a macro: the table holds this in its place.
+static int startallegro()
+{
+    return allegro_init();
+}
+
+StartupCalls startupcalls = {startallegro,  init_sound,     set_color_depth, install_keyboard,
+                             install_timer, install_int_ex, set_gfx_mode,    load_pictures};
+
 // Start-up cannot go on: says why on the terminal and ends with status 1.
 static void fail(const std::string &why)
 {
-    set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+    startupcalls.gfxmode(GFX_TEXT, 0, 0, 0, 0);
     fprintf(stderr, "vesperpark: %s\n", why.c_str());
     exit(1);
 }
@@ -26,9 +35,9 @@ static void fail(const std::string &why)
 // Full screen if the display allows it, else a window of the same size.
 static void setdisplay()
 {
-    if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, SCREENW, SCREENH, 0, 0) == 0)
+    if (startupcalls.gfxmode(GFX_AUTODETECT_FULLSCREEN, SCREENW, SCREENH, 0, 0) == 0)
         return;
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREENW, SCREENH, 0, 0) == 0)
+    if (startupcalls.gfxmode(GFX_AUTODETECT_WINDOWED, SCREENW, SCREENH, 0, 0) == 0)
         return;
     fail(std::string("cannot open a 1024x768 display, full screen or windowed (") +
          allegro_error + ")");
@@ -38,7 +47,7 @@ void init(StepDone done)
 {
     blockstopsignals();
     catchlostdisplay();
-    if (allegro_init() != 0) {
+    if (startupcalls.library() != 0) {
         // Without an X display Allegro finds no system driver and gives no reason.
         const char *display = getenv("DISPLAY");
         if (allegro_error[0])
@@ -53,18 +62,18 @@ void init(StepDone done)
     catchstopsignals();
     catchclosebutton();
     done("library");
-    init_sound();
+    startupcalls.sound();
     done("sound and modules");
-    set_color_depth(32);
-    install_keyboard();
-    install_timer();
+    startupcalls.colordepth(32);
+    startupcalls.keyboard();
+    startupcalls.timer();
     LOCK_VARIABLE(speed_count);
     LOCK_FUNCTION(increment_speed_counter);
-    install_int_ex(increment_speed_counter, BPS_TO_TIMER(60));
+    startupcalls.tick(increment_speed_counter, BPS_TO_TIMER(60));
     done("keyboard and timer");
     setdisplay();
     done("display");
-    std::string why = load_pictures(done);
+    std::string why = startupcalls.pictures(done);
     if (!why.empty())
         fail("cannot start: " + why);
     srand(time(NULL));

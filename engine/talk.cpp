@@ -1,5 +1,6 @@
 // Conversations and thoughts: who the player has met, the line shown, the
-// thoughts taken, and the end of a conversation that closes the scene.
+// thoughts taken, and the end of a conversation that closes the scene. The
+// only writer of the globals declared in talk.h.
 #include "engine/talk.h"
 
 #include "engine/game.h"
@@ -15,6 +16,31 @@ bool talkedto[ACTORFLAGS];
 bool thoughtabout[ACTORFLAGS];
 int clearthoughts = 0;
 int sexthoughts = 0;
+
+void newscenetalk()
+{
+    for (int i = 0; i < ACTORFLAGS; i++) {
+        talkedto[i] = false;
+        thoughtabout[i] = false;
+    }
+    // The conversation that closed the last scene left no box open and
+    // nobody to think about; said again here so that a scene always starts so.
+    talkmode = false;
+    thinkmode = false;
+    actorconv = NOACTOR;
+    clearthoughts = 0;
+}
+
+void newgametalk()
+{
+    newscenetalk();
+    sexthoughts = 0;
+    // The sergeant's briefing, open at its first line.
+    actorconv = SERGEANT;
+    talkedto[SERGEANT] = true;
+    talkmode = true;
+    linenumber = 0;
+}
 
 // Once Ilse, Teo and Lucien have all been heard, the sergeant wraps the case
 // up: he stays if the detective has thought about anything, else he leaves.
@@ -62,20 +88,17 @@ void progressdialogue()
 
     talkmode = false;
     if (actorconv == SERGEANTSTAY || actorconv == SERGEANTLEAVE) {
-        sceneend = true;
         actorconv = NOACTOR;
-        startfade();
+        closescene();
     }
     if (scene == 1 && talkedto[CLUBBER] && talkedto[SUSPECT] && talkedto[FRIEND] &&
         talkedto[BARMAN]) {
-        startfade();
         actorconv = NOACTOR;
-        sceneend = true;
+        closescene();
     }
     if (scene == 2) {
-        startfade();
+        closescene();
         playsample(1);  // the shot that ends the last scene
-        sceneend = true;
     }
 }
 

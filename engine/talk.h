@@ -14,6 +14,13 @@ extern bool thoughtabout[ACTORFLAGS];
 extern int clearthoughts;  // thoughts about the case, this scene
 extern int sexthoughts;    // thoughts of desire, scenes 0 and 1 together
 
+// A new game opens inside the sergeant's briefing, who counts as heard;
+// nobody else has been met or thought about, and no thought is counted.
+void newgametalk();
+// A new scene: nobody met or thought about, no box open, no clear thought
+// counted; the desire thoughts go on counting.
+void newscenetalk();
+
 void picktalkstring(int code);
 void progressdialogue();
 void progressthoughts();

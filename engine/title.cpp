@@ -8,16 +8,16 @@
 #include "engine/pictures.h"
 #include "engine/sound.h"
 
-int titletimer;
-bool finishedtitle;
-int starttimer;
+static int titletimer;      // the intro's ticks
+static bool finishedtitle;  // the intro is over
+static int starttimer;      // ticks before Space can start a game
 bool TitleLoop::begin;
 bool TitleLoop::spaceheld = true;
 
 void IntroLoop::initialize()
 {
     playmusic(0);
-    speed_count = 0;  // the ticks counted while loading are dropped
+    dropticks();  // the ticks counted while loading
     titletimer = 0;
     finishedtitle = false;
 }

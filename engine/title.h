@@ -2,26 +2,18 @@
 #ifndef TITLE_H
 #define TITLE_H
 
-extern int titletimer;
-extern bool finishedtitle;
-extern int starttimer;
+#include "engine/screenclass.h"
 
 class IntroLoop {
 public:
-    static void initialize();
-    static bool quitcondition();
-    static void logic();
-    static void draw();
+    SCREEN_OPERATIONS;
 };
 
 class TitleLoop {
 public:
     static bool begin;
     static bool spaceheld;
-    static void initialize();
-    static bool quitcondition();
-    static void logic();
-    static void draw();
+    SCREEN_OPERATIONS;
 };
 
 #endif

@@ -1,5 +1,6 @@
 // The player's place in the tile world: which scene and area, where on the
-// field, whether a step is allowed, and the change of area at an exit.
+// field, whether a step is allowed, and the change of area at an exit. The
+// only writer of scene, area, px and py.
 #include "engine/world.h"
 
 #include "convtable.h"
@@ -35,33 +36,33 @@ void checkmove()
         gotoarea(code);
 }
 
-// Each arrival cell lies beside the exit leading back, so walking on carries
-// the player away from it.
+// Puts the player on a cell of an area.
+static void place(const Cell &cell)
+{
+    area = cell.area;
+    px = cell.column * tilesize;
+    py = cell.row * tilesize;
+}
+
+void enterscene(int s)
+{
+    scene = s;
+    place(scenestart[s]);
+}
+
+void walk(int dx, int dy)
+{
+    px += dx;
+    py += dy;
+    checkmove();
+}
+
 void gotoarea(int code)
 {
-    switch (area) {
-    case 0:
-        area = 1;
-        px = 240;
-        py = 480;
-        break;
-    case 1:
-        if (code == TILEEXIT) {
-            area = 0;
-            px = 240;
-            py = 120;
-        } else if (code == TILEEXIT2) {
-            area = 2;
-            px = 480;
-            py = 480;
+    for (const Exit &exit : exits) {
+        if (exit.area == area && (exit.code == ANYEXIT || exit.code == code)) {
+            place(exit.to);
+            return;
         }
-        break;
-    case 2:
-        area = 1;
-        px = 480;
-        py = 120;
-        break;
-    default:  // area 3 has no way out
-        break;
     }
 }

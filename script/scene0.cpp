@@ -13,7 +13,7 @@ namespace {
 const char *const askname = "And your name is?";
 const char *const closingask = "Finished with your little chats, Marsh?";
 const char *const closinganswer = "Yes. I'll go back and write up what I have.";
-const char *const closingrelief = "Christ, finally. We can call it a day.";
+const char *const closingrelief = "Christ, at last. Then we're done here.";
 
 // Nobody in this scene opens the detective's own entry.
 const KeyBlock detectiveblock = {DETECTIVE, {}, {}, {}};
@@ -22,27 +22,27 @@ const KeyBlock detectiveblock = {DETECTIVE, {}, {}, {}};
 const KeyBlock friendblock = {
     FRIEND,
     {
-        {DETECTIVE, "May I ask why you're loitering out here?"},
-        {FRIEND, "Oh. I'm Ilse."},
-        {DETECTIVE, "My apologies, miss. I should have said first. Detective Marsh; my case."},
+        {DETECTIVE, "Who might you be, miss, loitering about?"},
+        {FRIEND, "Me? I'm Ilse."},
+        {DETECTIVE, "Forgive me, miss. Detective Constable Marsh. I'm looking into the case."},
         {FRIEND, "The murder, you mean?"},
         {DETECTIVE, "Yes. The murder."},
         {FRIEND, "Emil was my friend.  I left work when I heard.  Is there any news yet?"},
-        {DETECTIVE, "I'm afraid I have nothing to tell you yet.  We don't know who did it.  You might help me, by answering a few questions."},
+        {DETECTIVE, "I'm afraid I've no news for you yet.  We don't know who did it.  Still, you might help me by answering a few questions."},
         {FRIEND, "Of course."},
         {DETECTIVE, "And when did you last see Emil alive?"},
         {FRIEND, "Yesterday.  We had our lunch at a bar.  He was thrilled, like a boy."},
         {DETECTIVE, "Why?"},
         {FRIEND, "He said he'd be meeting a beautiful man that night.  He talked of nothing else."},
         {DETECTIVE, "Did he say anything of the man?"},
-        {FRIEND, "No.  I don't think Emil knew him at all, really."},
+        {FRIEND, "No.  Not even a name.  I doubt he knew him well."},
         {DETECTIVE, "Were you in the area last night?"},
         {FRIEND, "No. I had an early shift today."},
         {DETECTIVE, "Is there anything else I need to know?"},
         {FRIEND, "I don't think there is, no."},
         {DETECTIVE, "I'll let you know as soon as I hear something.  In the meantime, go indoors and get warm.  You look frozen through."},
         {FRIEND, "Thank you.  But I couldn't bear to be shut in today.  Not with Emil gone."},
-        {FRIEND, "Ask at The Lantern, just there.  It'll be open by now.  It was Emil's local."},
+        {FRIEND, "That's The Lantern, right behind me.  They open early.  It was Emil's local."},
         {DETECTIVE, "Obliged, Ilse."},
     },
     {   // clear thoughts
@@ -55,7 +55,7 @@ const KeyBlock friendblock = {
         "Stop it, Marsh. He's a suspect, and nothing more: one more name on a list you've barely begun.",
         "And that mouth of his. Good Lord.",
         "Things it could do to a man.",
-        "Damn you, Marsh. Keep your bloody mind on the case.",
+        "Damn and blast. Keep your bloody mind on your work.",
     },
 };
 
@@ -65,7 +65,7 @@ const KeyBlock barmanblock = {
     {
         {DETECTIVE, "Morning. Could you spare me a moment?"},
         {BARMAN, "You're here about the murder?"},
-        {DETECTIVE, "I am. Detective Marsh. I'd like to ask you a few questions, if I may."},
+        {DETECTIVE, "I am. Detective Constable Marsh. I'd like to ask you a few questions."},
         {BARMAN, "Ask away, then.  Not that you lot will do a thing about it.  You never do."},
         {BARMAN, "In all my years here, not one of you bastards ever helped one of us."},
         {DETECTIVE, askname},
@@ -73,13 +73,13 @@ const KeyBlock barmanblock = {
         {DETECTIVE, "Were you working here last night?"},
         {BARMAN, "I was, yes."},
         {DETECTIVE, "Did you notice Emil Sand?"},
-        {BARMAN, "It was heaving in here. I spotted him a couple of times. No more."},
+        {BARMAN, "It was packed to the doors. I saw him a couple of times. No more."},
         {DETECTIVE, "Did he have any company?"},
         {BARMAN, "Not that I saw.  He'd have been down the far end, I'd say, dancing his heart out.  He always danced."},
         {DETECTIVE, "Was he a regular here?"},
         {BARMAN, "Most nights, yes.  Knew him well.  He was a good lad, was Emil."},
         {DETECTIVE, "Thank you, Mr Brunetti. I'll do all I can to find whoever killed Emil."},
-        {BARMAN, "You're all right, for a copper.  I'll give you that.  Perhaps you'll surprise me.  I doubt it."},
+        {BARMAN, "You're all right, for a copper.  I'll give you that.  I expect little.  You might surprise me."},
         {DETECTIVE, "Let's hope so."},
     },
     {   // clear thoughts
@@ -113,7 +113,7 @@ const KeyBlock sergeantblock = {
         {DETECTIVE, "Any leads?"},
         {SERGEANT, "None. Who'd bother? One moth fewer round the lamps."},
         {DETECTIVE, "Has anyone been questioned yet?"},
-        {SERGEANT, "That is your job, not mine."},
+        {SERGEANT, "That's your pigeon, my lad."},
         {DETECTIVE, "I'm aware, Sergeant. Is there anything else I should know?"},
         {SERGEANT, "Nothing that comes to my mind, no."},
         {SERGEANT, "We've got real cases waiting, Marsh.  Decent folk.  Don't go wasting your sweat on this rubbish."},
@@ -131,22 +131,22 @@ const KeyBlock sergeantblock = {
 const KeyBlock suspectblock = {
     SUSPECT,
     {
-        {DETECTIVE, "Detective Marsh. I'm inquiring into a murder. Could you spare a moment?"},
+        {DETECTIVE, "Detective Constable Marsh. I'm looking into a murder. A moment, please?"},
         {SUSPECT, "Of course, handsome."},
         {DETECTIVE, askname},
-        {SUSPECT, "Lucien Hart. But you should call me Lucien, Detective. Everyone does, in the end."},
+        {SUSPECT, "Lucien Hart. But you should call me Lucien, Constable. Everyone does, in the end."},
         {DETECTIVE, "You knew Emil Sand?"},
         {SUSPECT, "A little. Lovely shoulders on him, and the rest. Quite a waste."},
         {DETECTIVE, "Were you two lovers?"},
         {SUSPECT, "Lovers? Heavens, no. A tumble, now and then. You'd be better."},
         {DETECTIVE, "And your movements, then?"},
         {SUSPECT, "Last night? In bed, early, alone, alas. Resting for tonight. Do come out with me."},
-        {SUSPECT, "Really, you must.  You look like a man nobody has touched for years, Detective.  It shows, dear."},
+        {SUSPECT, "Really, you must.  You look like a man nobody has touched for years, Constable.  It shows, love."},
         {DETECTIVE, "Is there anything else you can tell me that might help us, sir?"},
-        {SUSPECT, "Nothing useful. But you could give me your number, and I might remember."},
+        {SUSPECT, "Help the police? Me? Never. Tell me where you live, though, and I might."},
         {DETECTIVE, "You can always reach me through the station."},
         {SUSPECT, "Fine. Play coy."},
-        {SUSPECT, "I do mean it, though. I'm not playing games. I want you in my bed, Detective."},
+        {SUSPECT, "I do mean it, though. I'm not playing games. I want you in my bed, Constable."},
     },
     {},
     {   // desire thoughts
@@ -195,7 +195,7 @@ const KeyBlock sergeantleaveblock = {
         {SERGEANT, closingask},
         {DETECTIVE, closinganswer},
         {SERGEANT, closingrelief},
-        {DETECTIVE, "All right. Back to the station, then."},
+        {DETECTIVE, "Fair enough. I'll cadge a lift, then."},
     },
     {},
     {},

@@ -38,7 +38,8 @@ struct PersonConv {
     std::vector<std::string> sexthoughtlines;    // used once he has been
 };
 
-// The scene being played, 0 to 2: the one the table is filled for.
+// The scene being played, 0 to 2: the one the table is filled for. Kept
+// here for the story to read; only the world (enterscene) writes it.
 extern int scene;
 
 // Subscript inserts an empty entry for a missing actor, so a lookup never fails.

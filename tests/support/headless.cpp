@@ -4,9 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "engine/game.h"
+#include "convtable.h"
 #include "engine/pictures.h"
-#include "engine/talk.h"
 
 int spritecolour(int i)
 {
@@ -43,19 +42,6 @@ void headless_start()
     titlescreen = create_bitmap(SCREENW, SCREENH);
     clear_to_color(titlescreen, makecol(30, 20, 10));
     releasekeys();
-}
-
-void resetplay()
-{
-    endingtype = -1;
-    actorconv = NOACTOR;
-    linenumber = 0;
-    talkmode = thinkmode = false;
-    for (int i = 0; i < ACTORFLAGS; i++)
-        talkedto[i] = thoughtabout[i] = false;
-    clearthoughts = sexthoughts = 0;
-    sceneend = fade = false;
-    fadecounter = 0;
 }
 
 void releasekeys()

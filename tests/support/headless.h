@@ -16,10 +16,6 @@ void headless_start();
 int spritecolour(int i);
 int mapcolour(int a);
 
-// Puts the conversation, thought and fade state back to where a scene
-// starts with nobody met: no box open, no flags, no counts, no fade.
-void resetplay();
-
 // Releases every key, or sets one down (true) or up (false).
 void releasekeys();
 void setkey(int scancode, bool down);

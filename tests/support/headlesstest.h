@@ -1,13 +1,14 @@
 // The fixture of the headless screen tests: Allegro started without a
-// display, the sound recorder listening, no key down, and no quit or left
-// ending screen from the test before.
+// display, the sound recorder listening, no key down, no tick due, no quit,
+// and a new game started as the game starts one, silent, whatever the test
+// before left.
 #ifndef HEADLESSTEST_H
 #define HEADLESSTEST_H
 
 #include <gtest/gtest.h>
 
 #include "engine/driver.h"
-#include "engine/gameover.h"
+#include "engine/game.h"
 #include "tests/support/headless.h"
 #include "tests/support/soundlog.h"
 
@@ -18,7 +19,12 @@ protected:
         headless_start();
         recordsound();
         releasekeys();
-        quit = warover = false;
+        quit = false;
+        stoprequested = false;
+        dropticks();
+        GameLoop::initialize();
+        stopmusic();
+        takesound();
     }
     void TearDown() override { releasekeys(); }
 };

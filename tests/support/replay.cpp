@@ -5,10 +5,12 @@
 
 #include <cstring>
 #include <sstream>
+#include <stdexcept>
 
 #include "engine/driver.h"
 #include "engine/game.h"
 #include "engine/gameover.h"
+#include "engine/screens.h"
 #include "engine/talk.h"
 #include "engine/title.h"
 #include "engine/world.h"
@@ -24,7 +26,7 @@ std::string str(int n) { return std::to_string(n); }
 std::string endingname()
 {
     const char *const names[] = {"NOTHOUGHT", "HOPELESS", "SUSPICION", "RESIST", "SURRENDER"};
-    return endingtype >= 0 && endingtype <= 4 ? names[endingtype] : "ending " + str(endingtype);
+    return endingtype >= 0 && endingtype <= 4 ? names[endingtype] : str(endingtype);
 }
 
 // One entry per tick: the keys held in it.
@@ -60,8 +62,11 @@ struct Player {
     std::vector<Keys> ticks;
     size_t next = 0;
     std::vector<std::string> notes;
-    int gameticks = 0, closingtick = 0;  // the Space that began the last fade
+    int gameticks = 0, closingtick = 0;  // the Space that began the last fade, or the game's start
     std::string music;                   // "m" and the module playing, or "silence"
+    const char *screen = "";             // the screen running
+    std::string quiton;                  // the screen on which the route ran out
+    int afterquit = 0;                   // screens started after Esc: no more than a cycle's three
 
     // Follows the music through the calls the recorder heard; every sample
     // played is a note of its own.
@@ -77,48 +82,65 @@ struct Player {
         }
     }
 
-    // Runs screen T one tick a pass, each tick with its keys, logic and
-    // frame, then watch(); false when the route ends before the screen does.
-    template <class T, class Watch>
-    bool run(Watch watch)
+    // Starts screen T as the driver does and notes what, with the music then.
+    template <class T>
+    void start(const char *name, const std::string &note)
     {
-        return drive<T>([] { return 1; },
-                        [&] {
-                            if (next == ticks.size())
-                                return false;
-                            for (int k : ticks[next++])
-                                setkey(k, true);
-                            return true;
-                        },
-                        [] {},
-                        [&] {
-                            watch();
-                            listen();
-                        });
+        if (quit && ++afterquit > 3)
+            throw std::runtime_error("the screens go on after Esc");
+        screen = name;
+        T::initialize();
+        listen();
+        notes.push_back(note + " " + music);
     }
 
-    bool title()
+    // Runs screen T one tick a pass, each tick with its keys, logic and
+    // frame, then watch(). Where the route runs out, Esc sets quit.
+    template <class T, class Watch>
+    void run(Watch watch)
     {
-        TitleLoop::initialize();
-        listen();
-        notes.push_back("title " + music);
-        return run<TitleLoop>([&] {
+        drive<T>([] { return 1; },
+                 [&] {
+                     if (next < ticks.size())
+                         for (int k : ticks[next++])
+                             setkey(k, true);
+                     else if (quit)
+                         throw std::runtime_error(std::string(screen) + " runs on after Esc");
+                     else
+                         quit = true, quiton = screen;
+                     return true;
+                 },
+                 [] {},
+                 [&] {
+                     watch();
+                     listen();
+                 });
+    }
+
+    void intro()
+    {
+        start<IntroLoop>("intro", "intro");
+        run<IntroLoop>([] {});
+    }
+
+    void title()
+    {
+        start<TitleLoop>("title", "title");
+        run<TitleLoop>([&] {
             if (getpixel(buffer, 512, 384) != getpixel(titlescreen, 512, 384))
                 notes.back() = "title not drawn";
         });
     }
 
-    bool game()
+    void game()
     {
-        GameLoop::initialize();
-        listen();
-        notes.push_back("game " + music);
+        start<GameLoop>("game", "game");
         bool wastalk = talkmode, wasthink = false, wasend = false, wasfade = false;
         int clear = 0, desire = 0;
         Actors who = actorconv;
         const char *kind = "";
-        gameticks = 0;
-        return run<GameLoop>([&] {
+        gameticks = closingtick = 0;
+        run<GameLoop>([&] {
             gameticks++;
             if (wasend && !sceneend) {
                 std::string to = overatfade ? endingname() : "scene " + str(scene);
@@ -143,36 +165,32 @@ struct Player {
         });
     }
 
-    bool ending()
+    void ending()
     {
-        GameOverLoop::initialize();
+        start<GameOverLoop>("ending", "ending " + endingname() + " +" + str(gameticks - closingtick));
         int n = 0;
-        bool done = run<GameOverLoop>([&] {
-            if (++n == 1)
-                notes.push_back("ending " + endingname() + " +" + str(gameticks - closingtick) + " " + music);
-        });
-        if (done)
+        run<GameOverLoop>([&] { n++; });
+        if (warover)
             notes.push_back("left at " + str(n));
-        return done;
     }
 };
+
+Player *player;  // the game being replayed, for the screen runners
+const ScreenRunners runners = {[] { player->intro(); }, [] { player->title(); }, [] { player->game(); },
+                               [] { player->ending(); }};
 
 }  // namespace
 
 std::vector<std::string> replay(const std::string &route)
 {
     recordsound();
-    quit = false;
-    playmusic(0);  // where the intro leaves the music
+    quit = warover = false;
     Player p;
     p.ticks = expand(route);
-    for (;;) {
-        const char *where = !p.title() ? "title" : !p.game() ? "game" : !p.ending() ? "ending" : nullptr;
-        if (where) {
-            p.notes.push_back(std::string("ends on ") + where);
-            releasekeys();
-            return p.notes;
-        }
-        playmusic(0);
-    }
+    player = &p;
+    runscreens(runners);
+    p.listen();
+    p.notes.push_back("quit on " + p.quiton + " " + p.music);
+    releasekeys();
+    return p.notes;
 }

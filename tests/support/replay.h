@@ -12,8 +12,10 @@
 //   T6            think, then page that many strings
 //   P16           that many fresh presses of Space
 //   S             Space held for one tick;  .59  nothing held for 59 ticks
-// Runs the title, game and ending screens in the program's order until the
-// route runs out; returns the notes, the last naming the screen it ended on.
+// Runs the game's sequence of screens, from the intro on, with the route's
+// keys; where the route runs out, Esc ends the run. Returns the notes: each
+// screen's start with the music then, what happened, and last the screen
+// on which Esc came and the music at the end.
 std::vector<std::string> replay(const std::string &route);
 
 #endif

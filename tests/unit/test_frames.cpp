@@ -138,7 +138,7 @@ protected:
         HeadlessTest::SetUp();
         ASSERT_EQ(loaded, "") << "game data not built";
         ASSERT_TRUE(refsprites[0] && refmaps[3] && refintro && reftitle);
-        resetplay();
+        newscenetalk();
     }
 
     // Draws the state twice, the second time counting allocations, and

@@ -4,9 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
-#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <aldumb.h>
@@ -57,6 +58,33 @@ double distance(const Colour &a, const Colour &b)
     return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
 }
 
+// How each cell of an area should look, whatever the scene, found by walking
+// in from where the player comes into the area (through an exit, or where a
+// scene starts him): an exit he reaches as its code, a wall a scene starts
+// him on as a way in (TILEEXIT), floor where he or a person stands, and wall
+// everywhere else.
+std::vector<int> looks(int area)
+{
+    static const std::vector<std::pair<int, int>> entries[AREAS] = {{{1, 2}}, {{4, 2}, {1, 4}}, {{4, 4}}, {{5, 2}}};
+    std::vector<int> look(ROWS * COLUMNS, TILEWALL);
+    for (int s = 0; s < SCENES; s++) {
+        std::vector<bool> seen(ROWS * COLUMNS);
+        std::function<void(int, int, bool)> walk = [&](int r, int c, bool entry) {
+            if (r < 0 || r >= ROWS || c < 0 || c >= COLUMNS || seen[r * COLUMNS + c] ||
+                (mask[s][area][r][c] == TILEWALL && !entry))
+                return;
+            seen[r * COLUMNS + c] = true;
+            int code = mask[s][area][r][c];
+            look[r * COLUMNS + c] = code == TILEWALL ? int(TILEEXIT) : code <= TILEEXIT2 ? code : int(TILEFREE);
+            for (int d = 0; d < 4 && (code == TILEFREE || entry); d++)
+                walk(r + (d == 0) - (d == 1), c + (d == 2) - (d == 3), false);
+        };
+        for (auto [r, c] : entries[area])
+            walk(r, c, true);
+    }
+    return look;
+}
+
 }  // namespace
 
 TEST_F(MakeData, PicturesHaveTheirSizes)
@@ -98,9 +126,8 @@ TEST_F(MakeData, SpriteSheetHoldsNineDistinctFiguresOnExactMagenta)
     destroy_bitmap(sheet);
 }
 
-// Cells of one code look alike and unlike those of any other code; a person's
-// cell is drawn as floor; cells whose code differs between scenes are skipped.
-TEST_F(MakeData, AreaPicturesShowTheCodesOfTheTableApart)
+// Cells that should look alike do, and unlike those that should look otherwise.
+TEST_F(MakeData, AreaPicturesShowWhereThePlayerCanGo)
 {
     for (int area = 0; area < AREAS; area++) {
         SCOPED_TRACE("area " + std::to_string(area));
@@ -108,14 +135,9 @@ TEST_F(MakeData, AreaPicturesShowTheCodesOfTheTableApart)
         ASSERT_NE(b, nullptr);
         std::map<int, std::vector<Colour>> cells;
         std::map<int, Colour> average;
-        for (int r = 0; r < ROWS; r++)
-            for (int c = 0; c < COLUMNS; c++) {
-                std::set<int> codes;
-                for (int s = 0; s < SCENES; s++)
-                    codes.insert(mask[s][area][r][c] > TILEEXIT2 ? int(TILEFREE) : mask[s][area][r][c]);
-                if (codes.size() == 1)
-                    cells[*codes.begin()].push_back(mean(b, 44 + 120 * c, 120 * r, 120, 120));
-            }
+        std::vector<int> look = looks(area);
+        for (int k = 0; k < ROWS * COLUMNS; k++)
+            cells[look[k]].push_back(mean(b, 44 + 120 * (k % COLUMNS), 120 * (k / COLUMNS), 120, 120));
         for (auto &[code, list] : cells) {
             average[code] = Colour(3);
             for (const Colour &m : list)
@@ -130,6 +152,15 @@ TEST_F(MakeData, AreaPicturesShowTheCodesOfTheTableApart)
         for (auto &[code, list] : cells)
             for (const Colour &m : list)
                 EXPECT_LT(distance(m, average[code]), closest / 2) << "a cell of code " << code;
+        for (int r = 0; r < ROWS; r++)  // the dimmed strips either side end the floor in walls
+            for (auto [x, w, c] : {std::tuple{0, 42, 0}, {1006, 18, COLUMNS - 1}}) {
+                if (look[r * COLUMNS + c] != TILEFREE)
+                    continue;
+                Colour m = mean(b, x, 120 * r, w, 120), wall(3), floor(3);
+                for (int i = 0; i < 3; i++)
+                    wall[i] = average[TILEWALL][i] * 0.38, floor[i] = average[TILEFREE][i] * 0.38;
+                EXPECT_LT(distance(m, wall), distance(m, floor)) << "beside row " << r << " at x " << x;
+            }
         destroy_bitmap(b);
     }
 }

@@ -26,7 +26,7 @@ protected:
             {SUSPECT, {{5, "Lucien here."}}, {}, {"Lucien desire."}},
         });
         placeat(0, 0, 480, 120);  // free floor to the right and below
-        resetplay();
+        newscenetalk();
         spacepressed = true;  // as after the press that closed the last box
     }
 
@@ -122,7 +122,7 @@ TEST_F(Play, ExitsEdgesAndPersons)
     EXPECT_EQ(at(), "0: 840,240");
     EXPECT_FALSE(canmove(600, 360));
     EXPECT_EQ(at(), "0: 840,240 talk VICTIM 0");
-    resetplay();
+    newscenetalk();
     placeat(0, 1, 600, 360);  // two rows below Ilse: she speaks once he stands next to her
     hold({KEY_UP}, 30);
     EXPECT_EQ(at(), "1: 600,240");

@@ -1,6 +1,6 @@
 // The four area pictures, drawn cell by cell from the tile table so that what
-// the player sees always matches where he can walk: the park on a grey
-// morning, the street outside The Lantern, the bar inside and Lucien Hart's
+// the player sees always matches where he can walk: the park and the street
+// outside The Lantern on a grey morning, the bar inside and Lucien Hart's
 // flat.
 #include <algorithm>
 #include <cmath>
@@ -16,6 +16,20 @@ enum Place { PARK = 0, STREET = 1, BAR = 2, FLAT = 3 };
 
 int cellx(int column) { return xmargin + column * tilesize; }
 int celly(int row) { return ymargin + row * tilesize; }
+
+// Whether no step can lead into a cell: every neighbour inside the field is a
+// wall in every scene.
+bool closedin(int area, int row, int column)
+{
+    static const int step[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    for (int s = 0; s < SCENES; s++)
+        for (const auto &d : step) {
+            int r = row + d[0], c = column + d[1];
+            if (r >= 0 && r < ROWS && c >= 0 && c < COLUMNS && mask[s][area][r][c] != TILEWALL)
+                return false;
+        }
+    return true;
+}
 
 bool iswall(int area, int row, int column)
 {
@@ -120,7 +134,7 @@ void parkgate(BITMAP *b, int x0, int y0)
 
 void cobbles(BITMAP *b, int x0, int y0)
 {
-    rectfill(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1, rgb({34, 36, 44}));
+    rectfill(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1, rgb({42, 42, 48}));
     set_clip_rect(b, x0, y0, x0 + tilesize - 1, y0 + tilesize - 1);
     const int sw = 20, sh = 15;
     for (int row = (y0 - 20) / sh; row * sh < y0 + tilesize + sh; row++) {
@@ -129,19 +143,19 @@ void cobbles(BITMAP *b, int x0, int y0)
             int cx = col * sw + shift + sw / 2, cy = row * sh + sh / 2;
             Rng r((uint32_t)(row * 977 + col * 131 + 5));
             int v = 80 + r.below(28);
-            Rgb c = {v, v + 3, v + 12};
+            Rgb c = {v, v + 2, v + 8};
             ellipsefill(b, cx, cy, sw / 2 - 1, sh / 2 - 1, rgb(scale(c, 0.75f)));
             ellipsefill(b, cx - 1, cy - 1, sw / 2 - 2, sh / 2 - 2, rgb(c));
             if (r.below(3) == 0)
-                putpixel(b, cx - 4, cy - 3, rgb({150, 155, 170}));  // a wet glint
+                putpixel(b, cx - 4, cy - 3, rgb({168, 170, 176}));  // a wet glint
         }
     }
-    // rain water standing between the stones, mirroring the sky
+    // last night's rain standing between the stones, mirroring the grey sky
     for (int y = y0; y < y0 + tilesize; y++)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = fbm(x / 60.0f, y / 30.0f, 91, 3);
             if (n > 0.62f)
-                blendpixel(b, x, y, {40, 48, 70}, std::min(0.7f, (n - 0.62f) * 8));
+                blendpixel(b, x, y, {118, 124, 134}, std::min(0.4f, (n - 0.62f) * 6));
         }
     set_clip_rect(b, 0, 0, b->w - 1, b->h - 1);
 }
@@ -159,20 +173,17 @@ void brick(BITMAP *b, int x0, int y0, int w, int h, Rgb base, uint32_t seed)
     }
 }
 
-void window(BITMAP *b, int x, int y, int w, int h, bool lit, uint32_t seed)
+// A sash window by day: the glass gives back the grey sky, a curtain here
+// and there behind it.
+void window(BITMAP *b, int x, int y, int w, int h, uint32_t seed)
 {
     rectfill(b, x - 3, y - 3, x + w + 2, y + h + 2, rgb({34, 30, 28}));
-    Rgb glass = lit ? Rgb{170, 134, 74} : Rgb{30, 34, 52};
     for (int yy = y; yy < y + h; yy++)
-        hline(b, x, yy, x + w - 1, rgb(scale(glass, 1.1f - 0.35f * (yy - y) / h)));
-    if (lit) {  // a drawn curtain and someone's lamp
-        rectfill(b, x, y, x + w / 4, y + h - 1, rgb({120, 50, 40}));
-        Rng r(seed);
-        if (r.below(2))
-            rectfill(b, x + w / 2, y + h / 2, x + w / 2 + 6, y + h - 1, rgb({60, 40, 30}));
-    } else {
-        line(b, x + 4, y + h - 6, x + w - 8, y + 4, rgb({60, 70, 100}));
-    }
+        hline(b, x, yy, x + w - 1, rgb(mix({126, 132, 142}, {70, 76, 88}, float(yy - y) / h)));
+    Rng r(seed);
+    if (r.below(2))
+        rectfill(b, x, y, x + w / 4, y + h - 1, rgb({104, 48, 40}));
+    line(b, x + 4, y + h - 6, x + w - 8, y + 4, rgb({160, 166, 176}));
     vline(b, x + w / 2, y, y + h - 1, rgb({34, 30, 28}));
     hline(b, x, y + h / 2, x + w - 1, rgb({34, 30, 28}));
     rectfill(b, x - 5, y + h + 3, x + w + 4, y + h + 6, rgb({90, 86, 80}));
@@ -181,32 +192,32 @@ void window(BITMAP *b, int x, int y, int w, int h, bool lit, uint32_t seed)
 void facade(BITMAP *b, int x0, int y0, int row, int column)
 {
     brick(b, x0, y0, tilesize, tilesize, {92, 44, 36}, row * 8 + column);
-    Rng r((uint32_t)(row * 8 + column + 1));
-    window(b, x0 + 38, y0 + 24, 44, 44, r.below(3) == 0, r.next());
+    window(b, x0 + 38, y0 + 24, 44, 44, (uint32_t)(row * 8 + column + 1));
 }
 
 void bardoor(BITMAP *b, int x0, int y0)
 {
     brick(b, x0, y0, tilesize, tilesize, {92, 44, 36}, 99);
-    // the lit doorway of The Lantern
+    // the doorway of The Lantern, its lamps lit within
     rectfill(b, x0 + 22, y0 + 26, x0 + 97, y0 + tilesize - 1, rgb({40, 26, 16}));
     for (int y = y0 + 30; y < y0 + tilesize; y++)
-        hline(b, x0 + 26, y, x0 + 93, rgb(mix({255, 200, 110}, {200, 110, 40}, float(y - y0 - 30) / 90)));
+        hline(b, x0 + 26, y, x0 + 93, rgb(mix({226, 172, 100}, {164, 112, 62}, float(y - y0 - 30) / 90)));
     // the door stands open inward, its edge a dark slab
     rectfill(b, x0 + 26, y0 + 30, x0 + 40, y0 + tilesize - 1, rgb({70, 36, 20}));
     rectfill(b, x0 + 4, y0 + 4, x0 + 115, y0 + 20, rgb({20, 14, 12}));
-    rect(b, x0 + 4, y0 + 4, x0 + 115, y0 + 20, rgb({200, 120, 40}));
-    textout_centre_ex(b, font, "THE LANTERN", x0 + 60, y0 + 9, rgb({255, 170, 60}), -1);
-    glow(b, x0 + 60, y0 + 60, 150, {110, 70, 25}, 0.8f);
+    rect(b, x0 + 4, y0 + 4, x0 + 115, y0 + 20, rgb({170, 120, 60}));
+    textout_centre_ex(b, font, "THE LANTERN", x0 + 60, y0 + 9, rgb({230, 170, 80}), -1);
 }
 
 void archway(BITMAP *b, int x0, int y0)
 {
     brick(b, x0, y0, tilesize, tilesize, {92, 44, 36}, 77);
-    // a lit passage through the houses, back to the park
+    // a passage through the houses, back to the park
     rectfill(b, x0 + 14, y0, x0 + 105, y0 + tilesize - 1, rgb({60, 56, 48}));
     gravel(b, x0 + 20, y0, 80, tilesize, 55);
-    glow(b, x0 + 60, y0 + 40, 80, {90, 70, 30}, 0.9f);
+    for (int y = y0 + 20; y < y0 + tilesize; y++)  // the morning light at its far end
+        for (int x = x0 + 20; x < x0 + 100; x++)
+            blendpixel(b, x, y, {186, 188, 182}, float(y - y0 - 20) / 110);
     for (int x = x0 + 22; x < x0 + 100; x += 9)  // the park railings beyond
         vline(b, x, y0 + 84, y0 + 118, rgb({10, 10, 12}));
     hline(b, x0 + 18, y0 + 88, x0 + 101, rgb({10, 10, 12}));
@@ -283,17 +294,24 @@ void counter(BITMAP *b, int x0, int y0, int column)
     }
 }
 
+// A door in a room's bottom wall, seen from inside: frame, leaf, brass
+// handle and the mat before it.
+void insidedoor(BITMAP *b, int x0, int y0, Rgb frame, Rgb leaf)
+{
+    rectfill(b, x0 + 18, y0 + 6, x0 + 101, y0 + tilesize - 1, rgb(frame));
+    rectfill(b, x0 + 24, y0 + 12, x0 + 95, y0 + tilesize - 1, rgb(leaf));
+    circlefill(b, x0 + 84, y0 + 96, 3, rgb({200, 170, 80}));
+    rectfill(b, x0 + 30, y0 + 104, x0 + 89, y0 + 117, rgb({90, 30, 30}));
+}
+
 void bardoorinside(BITMAP *b, int x0, int y0)
 {
     panelling(b, x0, y0, 62);
-    rectfill(b, x0 + 18, y0 + 6, x0 + 101, y0 + tilesize - 1, rgb({30, 44, 36}));
-    rectfill(b, x0 + 24, y0 + 12, x0 + 95, y0 + tilesize - 1, rgb({46, 72, 58}));
+    insidedoor(b, x0, y0, {36, 54, 44}, {62, 98, 78});
     // frosted glass, blue with the street light behind it
     for (int y = y0 + 20; y < y0 + 80; y++)
         hline(b, x0 + 32, y, x0 + 87, rgb(mix({120, 150, 190}, {60, 80, 120}, float(y - y0 - 20) / 60)));
     vline(b, x0 + 60, y0 + 20, y0 + 79, rgb({30, 44, 36}));
-    circlefill(b, x0 + 84, y0 + 96, 3, rgb({200, 170, 80}));  // handle
-    rectfill(b, x0 + 30, y0 + 104, x0 + 89, y0 + 117, rgb({90, 30, 30}));  // the mat
 }
 
 // --- flat -------------------------------------------------------------------
@@ -317,28 +335,48 @@ void wallpaper(BITMAP *b, int x0, int y0, int row, int column)
         for (int x = x0; x < x0 + tilesize; x++) {
             float n = valuenoise(x / 6.0f, y / 6.0f, 51);
             Rgb c = mix({58, 66, 52}, {68, 76, 60}, n);
-            int dx = std::abs((x - xmargin) % 30 - 15), dy = std::abs(y % 40 - 20);
-            if ((x - xmargin) % 30 < 2)
+            int across = (x - xmargin + 300) % 30;  // the strip left of the field too
+            int dx = std::abs(across - 15), dy = std::abs(y % 40 - 20);
+            if (across < 2)
                 c = {92, 84, 52};  // gilt stripes
             else if (dx * 4 + dy * 3 < 26 && dx * 4 + dy * 3 > 18)
                 c = scale(c, 1.35f);  // a faint damask figure
             putpixel(b, x, y, rgb(c));
         }
-    if (row == 0 && (column == 2 || column == 5)) {  // a window on the night
+    if (row == 0 && (column == 2 || column == 5)) {  // a window on the wet night
         rectfill(b, x0 + 20, y0 + 12, x0 + 32, y0 + 90, rgb({110, 30, 36}));
         rectfill(b, x0 + 87, y0 + 12, x0 + 99, y0 + 90, rgb({110, 30, 36}));
         rectfill(b, x0 + 30, y0 + 20, x0 + 89, y0 + 80, rgb({70, 60, 48}));
-        for (int y = y0 + 24; y < y0 + 77; y++)
-            hline(b, x0 + 34, y, x0 + 85, rgb(mix({14, 18, 40}, {40, 36, 60}, float(y - y0 - 24) / 53)));
+        for (int y = y0 + 24; y < y0 + 77; y++)  // low cloud over the town
+            hline(b, x0 + 34, y, x0 + 85, rgb(mix({22, 22, 32}, {52, 44, 54}, float(y - y0 - 24) / 53)));
+        rectfill(b, x0 + 34, y0 + 60, x0 + 85, y0 + 76, rgb({12, 12, 18}));  // the roofs across the way
         Rng r((uint32_t)column);
-        for (int i = 0; i < 10; i++)
-            putpixel(b, x0 + 36 + r.below(48), y0 + 50 + r.below(25), rgb({230, 200, 120}));
+        for (int i = 0; i < 6; i++) {
+            int wx = x0 + 36 + r.below(46), wy = y0 + 63 + r.below(11);
+            rectfill(b, wx, wy, wx + 1, wy + 1, rgb({200, 170, 100}));
+        }
+        for (int i = 0; i < 8; i++) {  // rain on the pane
+            int rx = x0 + 38 + r.below(44), ry = y0 + 26 + r.below(40);
+            line(b, rx, ry, rx - 2, ry + 7, rgb({86, 90, 108}));
+        }
         vline(b, x0 + 59, y0 + 24, y0 + 76, rgb({70, 60, 48}));
     }
     if (row == 2 && column == 6) {  // a framed picture
         rectfill(b, x0 + 36, y0 + 28, x0 + 83, y0 + 70, rgb({90, 70, 30}));
         rectfill(b, x0 + 41, y0 + 33, x0 + 78, y0 + 65, rgb({60, 80, 70}));
         circlefill(b, x0 + 60, y0 + 52, 8, rgb({150, 120, 80}));
+    }
+}
+
+// The flat's front door, panelled and painted cream like the skirting.
+void flatdoor(BITMAP *b, int x0, int y0, int row, int column)
+{
+    wallpaper(b, x0, y0, row, column);
+    insidedoor(b, x0, y0, {140, 132, 116}, {200, 192, 170});
+    for (int k = 0; k < 2; k++) {
+        int py = y0 + 20 + k * 44;
+        rect(b, x0 + 32, py, x0 + 87, py + 34, rgb({150, 142, 124}));
+        rect(b, x0 + 33, py + 1, x0 + 88, py + 35, rgb({226, 220, 204}));
     }
 }
 
@@ -366,7 +404,12 @@ void wallcell(BITMAP *b, int area, int row, int column, uint32_t seed)
     int x = cellx(column), y = celly(row);
     switch (area) {
     case PARK: foliage(b, x, y, seed, istree(area, row, column)); break;
-    case STREET: facade(b, x, y, row <= 0 ? 0 : 1, column); break;
+    case STREET:  // the blank ends of the houses close the street at either side
+        if (row > 0 && row < ROWS - 1)
+            brick(b, x, y, tilesize, tilesize, {92, 44, 36}, row * 8 + column);
+        else
+            facade(b, x, y, row <= 0 ? 0 : 1, column);
+        break;
     case BAR:
         if (row <= 0)
             backbar(b, x, y, column);
@@ -379,14 +422,17 @@ void wallcell(BITMAP *b, int area, int row, int column, uint32_t seed)
     }
 }
 
-void exitcell(BITMAP *b, int area, int code, int x, int y)
+void exitcell(BITMAP *b, int area, int code, int row, int column)
 {
+    int x = cellx(column), y = celly(row);
     if (area == PARK)
         parkgate(b, x, y);
     else if (area == STREET)
         code == TILEEXIT2 ? bardoor(b, x, y) : archway(b, x, y);
-    else
+    else if (area == BAR)
         bardoorinside(b, x, y);
+    else
+        flatdoor(b, x, y, row, column);
 }
 
 // The side of a wall that faces the floor below it: a band of darker,
@@ -416,19 +462,24 @@ void frontface(BITMAP *b, int area, int x, int y)
     }
 }
 
+// A lamp seen from above, put out at daybreak.
+void lamphead(BITMAP *b, int x, int y)
+{
+    circlefill(b, x, y, 7, rgb({30, 30, 34}));
+    circlefill(b, x, y, 4, rgb({112, 116, 120}));
+}
+
 void lights(BITMAP *b, int area)
 {
     switch (area) {
     case PARK:  // two park lamps among the trees, out by day
-        for (int c : {2, 6}) {
-            int x = cellx(c) - 1, y = celly(c == 2 ? 2 : 4) - 1;
-            circlefill(b, x, y, 7, rgb({30, 30, 34}));
-            circlefill(b, x, y, 4, rgb({112, 116, 120}));
-        }
+        for (int c : {2, 6})
+            lamphead(b, cellx(c) - 1, celly(c == 2 ? 2 : 4) - 1);
         break;
-    case STREET:  // street lamps along the kerb
-        for (int c = 1; c < COLUMNS; c += 3)
-            glow(b, cellx(c) + 60, celly(3), 170, {90, 84, 56}, 0.4f);
+    case STREET:  // street lamps along the kerbs, out by day
+        lamphead(b, cellx(2), celly(1) - 9);
+        lamphead(b, cellx(6), celly(1) - 9);
+        lamphead(b, cellx(5), celly(5) + 8);
         break;
     case BAR:  // lamps hanging over the room
         for (int c = 1; c < COLUMNS; c += 2)
@@ -451,6 +502,10 @@ const char *caption(int area)
 
 int drawncode(int area, int row, int column)
 {
+    // The flat's door, where the last scene brings the detective in: the
+    // table has that cell as wall, since he never goes back.
+    if (area == FLATDOOR.area && row == FLATDOOR.row && column == FLATDOOR.column)
+        return TILEEXIT;
     int shown = -1;
     for (int s = 0; s < SCENES; s++) {
         int code = mask[s][area][row][column];
@@ -458,27 +513,28 @@ int drawncode(int area, int row, int column)
             code = TILEFREE;
         shown = std::max(shown, code);  // a door shut in one scene still shows
     }
-    return shown;
+    return shown == TILEFREE && closedin(area, row, column) ? int(TILEWALL) : shown;
 }
 
 BITMAP *makearea(int area)
 {
     BITMAP *b = create_bitmap(SCREENW, SCREENH);
     clear_to_color(b, makecol(0, 0, 0));
-    // The strips around the field continue the neighbouring cells, so the
-    // place seems to go on beyond the frame; they are dimmed afterwards.
+    // The strips around the field continue the walls beside it, so the place
+    // seems to go on beyond the frame while its floor ends at the frame's
+    // edge; they are dimmed afterwards.
     for (int row = -1; row <= ROWS; row++)
         for (int column = -1; column <= COLUMNS; column++) {
             int r = std::min(std::max(row, 0), ROWS - 1), c = std::min(std::max(column, 0), COLUMNS - 1);
             bool outside = r != row || c != column;
             int code = drawncode(area, r, c);
             uint32_t seed = (uint32_t)(area * 100 + (row + 1) * 10 + column + 1);
-            if (code == TILEWALL || (outside && code != TILEFREE))
+            if (outside || code == TILEWALL)
                 wallcell(b, area, row, column, seed);
             else if (code == TILEFREE)
                 floorcell(b, area, cellx(column), celly(row), seed);
             else
-                exitcell(b, area, code, cellx(column), celly(row));
+                exitcell(b, area, code, row, column);
         }
     for (int row = -1; row <= ROWS; row++)
         for (int column = -1; column <= COLUMNS; column++) {

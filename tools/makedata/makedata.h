@@ -13,7 +13,8 @@ BITMAP *makearea(int area);
 
 // The tile code the picture of an area shows for a cell: the code common to
 // every scene; a person's cell shows as floor, a door that is walled up in
-// one scene shows as a door.
+// one scene shows as a door, a free cell closed in by walls shows as wall,
+// and the flat's door, where the last scene begins, shows as a door.
 int drawncode(int area, int row, int column);
 
 // The sheet of nine 120 by 120 sprites on magenta, 1080 by 120.

@@ -1,5 +1,6 @@
-// The intro picture (the city by night, the line that opens the story) and
-// the title picture (the park gate under a lamp, the name, the key to press).
+// The intro picture (the city by night in the rain, the line that opens the
+// story) and the title picture (the park gate between two lamps, the name,
+// the key to press), under the same clouded sky.
 #include <cmath>
 
 #include "screensize.h"
@@ -8,23 +9,18 @@
 
 namespace {
 
+// A night sky under low rain cloud, darkest overhead, its banks lit faintly
+// from below by the city.
 void sky(BITMAP *b, Rgb top, Rgb horizon, int bottom)
 {
-    for (int y = 0; y < bottom; y++)
-        hline(b, 0, y, b->w - 1, rgb(mix(top, horizon, float(y) / bottom)));
-    Rng r(7);
-    for (int i = 0; i < 220; i++) {
-        int x = r.below(b->w), y = r.below(bottom * 2 / 3);
-        putpixel(b, x, y, rgb(scale({200, 200, 230}, 0.3f + r.unit() * 0.7f)));
+    // the clouds are smooth: a noise value for every block of 4 by 2 pixels will do
+    for (int y = 0; y < bottom; y += 2) {
+        Rgb base = mix(top, horizon, float(y) / bottom);
+        for (int x = 0; x < b->w; x += 4) {
+            float n = fbm(x / 260.0f, y / 60.0f, 5, 3);
+            rectfill(b, x, y, x + 3, y + 1, rgb(scale(base, 1 + (n - 0.5f) * 1.8f)));
+        }
     }
-}
-
-void moon(BITMAP *b, int cx, int cy)
-{
-    glow(b, cx, cy, 170, {60, 60, 80}, 0.9f);
-    circlefill(b, cx, cy, 34, rgb({226, 222, 200}));
-    circlefill(b, cx - 10, cy + 6, 6, rgb({200, 196, 178}));
-    circlefill(b, cx + 8, cy + 14, 4, rgb({200, 196, 178}));
 }
 
 // A row of buildings against the sky, lit windows here and there.
@@ -81,8 +77,7 @@ void railings(BITMAP *b, int top, int ground, int from, int to)
 BITMAP *makeintro()
 {
     BITMAP *b = create_bitmap(SCREENW, SCREENH);
-    sky(b, {4, 6, 18}, {46, 36, 60}, 560);
-    moon(b, 800, 130);
+    sky(b, {14, 14, 24}, {56, 46, 62}, 560);
     skyline(b, 560, 160, 380, {20, 20, 34}, 0.12f, 3);
     skyline(b, 600, 80, 220, {10, 10, 16}, 0.2f, 4);
     // the wet street below, with the city's lights smeared in it
@@ -104,7 +99,7 @@ BITMAP *makeintro()
 BITMAP *maketitle()
 {
     BITMAP *b = create_bitmap(SCREENW, SCREENH);
-    sky(b, {2, 2, 8}, {30, 24, 40}, 520);
+    sky(b, {10, 10, 18}, {40, 34, 46}, 520);
     skyline(b, 520, 120, 300, {14, 14, 22}, 0.08f, 21);
     // the park: a black mass of trees behind its railings and gate
     Rng r(23);

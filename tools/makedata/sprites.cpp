@@ -147,38 +147,58 @@ void barman(BITMAP *b)
     mouth(b, 60, 38, {130, 70, 60}, 2);
 }
 
+// Rook: a night-club dandy in a lilac suit, a cigarette holder held high.
 void clubber(BITMAP *b)
 {
-    const Rgb top = {20, 214, 204}, pants = {26, 24, 34}, hair = {255, 60, 160};
-    box(b, 47, 84, 57, 108, pants);
-    box(b, 63, 84, 73, 108, pants);
-    vline(b, 50, 86, 106, rgb({90, 90, 110}));
-    vline(b, 66, 86, 106, rgb({90, 90, 110}));
-    box(b, 44, 106, 58, 116, INK);                         // platform boots
-    box(b, 62, 106, 76, 116, INK);
-    box(b, 44, 114, 58, 116, {200, 200, 210});
-    box(b, 62, 114, 76, 116, {200, 200, 210});
-    poly(b, {40, 48, 32, 52, 30, 86, 37, 86}, SKIN);       // one arm down
-    circlefill(b, 33, 89, 4, rgb(SKIN));
-    poly(b, {78, 46, 86, 44, 98, 10, 92, 8}, SKIN);        // one arm up, dancing
-    circlefill(b, 96, 7, 5, rgb(SKIN));
-    box(b, 84, 30, 92, 34, {255, 230, 60});                // glow bangles
-    box(b, 44, 70, 76, 86, SKIN);                           // bare midriff
-    poly(b, {40, 44, 80, 44, 78, 70, 42, 70}, top);
-    for (int y = 48; y < 70; y += 4)
-        for (int x = 44 + (y / 4) % 2 * 2; x < 77; x += 4)
-            putpixel(b, x, y, rgb(scale(top, 0.55f)));     // mesh
-    box(b, 42, 84, 78, 88, pants);
-    for (int x = 44; x < 78; x += 4)
-        box(b, x, 86, x + 1, 87, {210, 210, 220});         // chain belt
-    face(b, 60, 30, SKIN, {40, 30, 40});
-    box(b, 48, 27, 72, 31, INK);                            // shades
-    hline(b, 50, 28, 54, rgb({200, 200, 255}));
-    mouth(b, 60, 38, {160, 40, 90}, 3);
-    for (int k = 0; k < 5; k++)                             // a pink crest
-        poly(b, {50 + k * 5, 20, 56 + k * 5, 20, 53 + k * 5, 2 + (k % 2) * 5}, hair);
-    box(b, 49, 16, 71, 20, hair);
-    putpixel(b, 71, 36, rgb({230, 230, 240}));
+    const Rgb suit = {184, 156, 204}, lapel = {146, 118, 172}, hair = {92, 54, 30};
+    box(b, 46, 90, 58, 110, scale(suit, 0.9f));             // wide trousers
+    box(b, 62, 90, 74, 110, scale(suit, 0.9f));
+    vline(b, 52, 94, 109, rgb(scale(suit, 1.1f)));
+    vline(b, 68, 94, 109, rgb(scale(suit, 1.1f)));
+    box(b, 43, 110, 58, 116, {236, 232, 220});              // two-tone shoes
+    box(b, 62, 110, 77, 116, {236, 232, 220});
+    box(b, 43, 114, 58, 116, {120, 72, 40});
+    box(b, 62, 114, 77, 116, {120, 72, 40});
+    poly(b, {36, 46, 28, 48, 14, 64, 22, 70, 34, 56}, suit);  // a hand on the hip
+    poly(b, {14, 64, 22, 70, 40, 80, 36, 86}, suit);
+    poly(b, {82, 46, 90, 50, 97, 66, 89, 69, 84, 58}, suit);  // the other raised
+    poly(b, {89, 69, 97, 66, 100, 46, 93, 44}, suit);
+    poly(b, {34, 44, 86, 44, 89, 50, 85, 94, 35, 94, 31, 50}, suit);  // padded shoulders
+    line(b, 86, 52, 88, 68, rgb(lapel));                     // the raised sleeve's seam
+    poly(b, {53, 44, 67, 44, 60, 72}, {240, 232, 214});     // shirt
+    poly(b, {42, 44, 53, 44, 60, 72, 49, 62, 43, 52}, lapel);  // wide lapels
+    poly(b, {78, 44, 67, 44, 60, 72, 71, 62, 77, 52}, lapel);
+    poly(b, {56, 44, 64, 44, 63, 50, 64, 62, 60, 66, 56, 62, 57, 50}, {212, 160, 40});  // silk cravat
+    ellipsefill(b, 60, 47, 4, 3, rgb({226, 178, 56}));
+    for (int y = 52; y < 64; y += 4)
+        putpixel(b, 59 + (y / 4) % 2 * 2, y, rgb({150, 96, 20}));
+    for (int y = 78; y <= 86; y += 8) {                      // double-breasted
+        circlefill(b, 54, y, 1, rgb(lapel));
+        circlefill(b, 66, y, 1, rgb(lapel));
+    }
+    poly(b, {70, 66, 78, 66, 77, 60, 74, 63, 71, 60}, {40, 176, 166});  // pocket square
+    line(b, 72, 55, 71, 59, rgb({40, 110, 50}));            // a red carnation
+    circlefill(b, 73, 53, 3, rgb({204, 28, 44}));
+    putpixel(b, 72, 52, rgb({240, 90, 96}));
+    circlefill(b, 38, 83, 4, rgb(SKIN));
+    circlefill(b, 97, 43, 4, rgb(SKIN));
+    line(b, 99, 40, 111, 28, rgb({20, 18, 18}));              // the cigarette holder
+    line(b, 100, 40, 112, 28, rgb({20, 18, 18}));
+    for (int k = 0; k < 3; k++)                               // and its cigarette
+        line(b, 111 + k, 28, 116 + k, 23, rgb({240, 240, 236}));
+    box(b, 117, 21, 118, 22, {230, 90, 30});
+    face(b, 60, 30, SKIN, {70, 40, 24});
+    hline(b, 53, 27, 57, rgb(scale(SKIN, 0.8f)));            // heavy lids
+    hline(b, 63, 27, 67, rgb(scale(SKIN, 0.8f)));
+    hline(b, 56, 35, 64, rgb({80, 44, 28}));                  // pencil moustache
+    mouth(b, 60, 38, {170, 70, 70}, 3);
+    putpixel(b, 64, 37, rgb({170, 70, 70}));
+    ellipsefill(b, 60, 20, 12, 6, rgb(hair));                // brilliantined hair, waved
+    ellipsefill(b, 54, 17, 8, 5, rgb(hair));
+    box(b, 48, 20, 50, 27, hair);
+    box(b, 70, 20, 72, 27, hair);
+    line(b, 50, 16, 58, 13, rgb({170, 120, 80}));
+    line(b, 62, 15, 70, 17, rgb({170, 120, 80}));
 }
 
 void sergeant(BITMAP *b)
@@ -249,8 +269,8 @@ void suspect(BITMAP *b, bool armed)
 
 void victim(BITMAP *b)
 {
-    ellipsefill(b, 40, 92, 32, 10, rgb({96, 8, 12}));      // the blood under him
-    ellipsefill(b, 30, 94, 14, 6, rgb({70, 4, 8}));
+    ellipsefill(b, 14, 92, 13, 4, rgb({96, 8, 12}));       // a little blood by the head
+    ellipsefill(b, 10, 93, 6, 2, rgb({70, 4, 8}));
     box(b, 92, 70, 112, 77, {44, 44, 50});                  // legs
     box(b, 92, 80, 110, 87, {44, 44, 50});
     box(b, 112, 68, 118, 78, INK);
@@ -264,7 +284,8 @@ void victim(BITMAP *b)
     hline(b, 22, 75, 24, rgb(INK));
     hline(b, 22, 83, 24, rgb(INK));
     vline(b, 28, 77, 81, rgb({150, 110, 110}));
-    circlefill(b, 52, 72, 3, rgb({120, 10, 14}));           // the wound
+    circlefill(b, 21, 85, 2, rgb({90, 10, 14}));            // the wound at the temple
+    vline(b, 20, 87, 90, rgb({110, 12, 16}));
 }
 
 void silhouette(BITMAP *b)
