@@ -230,37 +230,25 @@ TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
     // DUMB reads no further than the module's end: a module with a tail is
     // good but for its size.
     EXPECT_EQ(loadmodule(oversized("long.xm", readfile("xm/scene1.xm")).c_str()), nullptr);
-    for (const std::string &path : nonregular())
-        EXPECT_EQ(loadmodule(path.c_str()), nullptr) << path;
 }
 
 // Allegro's WAV loader reads chunks up to the file's end and reserves what a
-// data chunk declares before reading it.
+// data chunk declares before reading it. (The intact samples load at start-up.)
 TEST(Sound, SamplesWhoseChunksDoNotFillTheFileAreRefusedBeforeAllegroReadsThem)
 {
     headless_start();
     Bytes wav = readfile("wav/gunshot2.wav");
     ASSERT_GT(wav.size(), 44u) << "game data not built";
-    SAMPLE *s = loadsample(tempfile("intact.wav", wav).c_str());
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->len, (wav.size() - 44) / 2);
-    destroy_sample(s);
-    const struct {
-        const char *what;
-        Bytes bytes;
-    } cases[] = {
-        {"a byte after the last chunk", with32(wav, 4, wav.size() - 9)},
-        {"data chunk of 2 GiB", with32(wav, 40, 0x7ffffff0)},
-    };
     long before = addressspacekb();
-    for (const auto &c : cases)
-        EXPECT_EQ(loadsample(tempfile("damaged.wav", c.bytes).c_str()), nullptr) << c.what;
+    // a byte after the last chunk, a data chunk of 2 GiB
+    EXPECT_EQ(loadsample(tempfile("tail.wav", with32(wav, 4, wav.size() - 9)).c_str()), nullptr);
+    EXPECT_EQ(loadsample(tempfile("2g.wav", with32(wav, 40, 0x7ffffff0)).c_str()), nullptr);
     EXPECT_LT(addressspacekb() - before, 64 * 1024) << "kB more reserved at the peak";
     // Whole, but larger than any sample the game needs: its sizes say so.
     Bytes large = with32(with32(wav, 4, MAXSOUNDFILE + 1 - 8), 40, MAXSOUNDFILE + 1 - 44);
     EXPECT_EQ(loadsample(oversized("long.wav", large).c_str()), nullptr);
     for (const std::string &path : nonregular())
-        EXPECT_EQ(loadsample(path.c_str()), nullptr) << path;
+        EXPECT_TRUE(!loadmodule(path.c_str()) && !loadsample(path.c_str())) << path;
 }
 
 }  // namespace
