@@ -72,7 +72,7 @@ for file in $PICTURES; do
         [ "$status" -ne 0 ] || fail "$file $how: exit status 0"
         game_output | grep -q "vesperpark: .*\"$file\"" ||
             fail "$file $how: no message naming the file: $(game_output)"
-        [ "$ms" -lt 5000 ] || fail "$file $how: took $ms ms to give up"
+        [ "$ms" -lt 15000 ] || fail "$file $how: took $ms ms to give up"
     done
 done
 echo "pictures: each of 7 missing, empty, truncated, random: refused with the file named"
@@ -82,8 +82,7 @@ for file in $PICTURES; do
     damage "$file" tail
     echo "$file tail"
     start_game "$COPY"
-    sleep 2
-    kill -0 "$GAME_PID" 2>/dev/null || fail "$file tail: the game ended: $(game_output)"
+    wait_for 60 "$file tail: neither intro nor title shown" on_intro_or_title
     stop_game
 done
 
@@ -92,7 +91,7 @@ for file in $SOUNDS; do
         damage "$file" "$how"
         echo "$file $how"
         start_game "$COPY"
-        wait_for 10 "$file $how: neither intro nor title shown" on_intro_or_title
+        wait_for 60 "$file $how: neither intro nor title shown" on_intro_or_title
         stop_game
     done
 done
@@ -102,11 +101,9 @@ done
 for how in truncated tail; do
     damage xm/scene2.xm "$how"
     start_game "$COPY"
-    wait_for 10 "scene2.xm $how: no title" looks_like "$DATA/bmp/titlescreen.bmp" 320x240+352+264
+    wait_for 60 "scene2.xm $how: no title" looks_like "$DATA/bmp/titlescreen.bmp" 320x240+352+264
     focus_game
-    sleep 1.2
-    tap space
-    wait_for 5 "scene2.xm $how: the game did not start" box_shown 552
+    press_until space 60 "scene2.xm $how: the game did not start" box_shown 552
     sleep 1
     kill -0 "$GAME_PID" 2>/dev/null || fail "scene2.xm $how: the game ended: $(game_output)"
     stop_game
@@ -120,7 +117,7 @@ for offset in 76 78; do
     cp "$DATA/xm/scene1.xm" "$COPY/xm/scene1.xm"
     printf '\0\0' | dd of="$COPY/xm/scene1.xm" bs=1 seek=$offset conv=notrunc status=none
     start_game "$COPY"
-    wait_for 10 "zero word at $offset: neither intro nor title shown" on_intro_or_title
+    wait_for 60 "zero word at $offset: neither intro nor title shown" on_intro_or_title
     sleep 2
     kill -0 "$GAME_PID" 2>/dev/null || fail "zero word at $offset: the game ended: $(game_output)"
     stop_game
@@ -136,7 +133,7 @@ status=$EXIT_STATUS
 ms=$((($(date +%s%N) - start) / 1000000))
 [ "$status" -ne 0 ] || fail "no display: exit status 0"
 game_output | grep -q "vesperpark: .*display" || fail "no display: unclear message: $(game_output)"
-[ "$ms" -lt 5000 ] || fail "no display: took $ms ms"
+[ "$ms" -lt 15000 ] || fail "no display: took $ms ms"
 echo "no display: refused in $ms ms: $(game_output | grep vesperpark:)"
 
 # A display smaller than the game's screen: start-up refuses only when no
@@ -145,8 +142,7 @@ kill "$XVFB_PID"
 wait "$XVFB_PID" 2>/dev/null || true
 start_display 800x600
 start_game
-sleep 2
-kill -0 "$GAME_PID" 2>/dev/null || fail "800x600 display: the game ended: $(game_output)"
+wait_for 60 "800x600 display: neither intro nor title shown" on_intro_or_title
 game_output | grep -q "vesperpark:" && fail "800x600 display: start-up complained: $(game_output)"
 stop_game
 echo "800x600 display: the game starts"

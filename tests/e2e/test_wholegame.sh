@@ -9,30 +9,34 @@ start_game
 focus_game
 
 start_new_game
-page_through 552 40
+page_through 552
 
-walk Up                      # the park's gate, into the street
+step Up 2 4                  # the park's gate, into the street
 walk Right Right Right Up Up
-walk Up                      # the friend
-page_through 552 40
-walk Left Up Up              # the bar's door
-walk Left Left               # the barman
-page_through 91 40
-walk Right Right Right Up    # the suspect
-page_through 91 40
-walk Left Left Down          # out into the street
-walk Down Left Left Down Down Down  # back through the park's gate
-walk Right                   # the sergeant, who takes him home
-page_through 552 20
+meet Up 552                  # the friend
+page_through 552
+walk Left Up
+step Up 4 4                  # the bar's door
+walk Left
+meet Left 91                 # the barman
+page_through 91
+walk Right Right Right
+meet Up 91                   # the suspect
+page_through 91
+walk Left Left
+step Down 4 1                # out into the street
+walk Down Left Left Down Down
+step Down 2 1                # back through the park's gate
+meet Right 552               # the sergeant, who takes him home
+page_through 552
 
 # The ending screen: white text from (450, 380), black everywhere else.
 ending_text() {
     [ "$(count_colour 160x60+450+380 255,255,255)" -gt 50 ] &&
         [ "$(count_colour 450x768+0+0 0,0,0)" = $((450 * 768)) ]
 }
-wait_for 10 "the ending text never showed" ending_text
-sleep 1.2  # the ending screen takes Space from its 62nd tick on
-tap space
-wait_for 5 "the title did not come back" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
+wait_for 60 "the ending text never showed" ending_text
+press_until space 60 "the title did not come back after Space on the ending" \
+    shot looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
 
 quit_cleanly
