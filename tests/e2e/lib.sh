@@ -1,7 +1,7 @@
 # End-to-end test helpers: a private Xvfb display, the real game started from
 # the build folder, keys pressed with xdotool and the screen read back with
 # ImageMagick. Sourced by each test_*.sh with the game binary and the build
-# folder as arguments. Every wait is for something the screen shows, with a
+# folder as arguments. Every wait is for what the screen shows, with a
 # ceiling far above what a quiet machine needs: the machine may be busy.
 set -eu
 
@@ -19,8 +19,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Fails the test with the message, the game's last words and the last
-# screenshot, kept in the build folder.
+# Fails with the message, the game's last words and the last screenshot,
+# kept in the build folder.
 fail() {
     echo "FAIL: $*" >&2
     [ -s "$WORK/game.out" ] && grep -v '^ALSA' "$WORK/game.out" | tail -5 >&2
@@ -31,9 +31,8 @@ fail() {
 
 # Starts Xvfb on a free display of the given size (default 1024x768).
 start_display() {
-    size=${1:-1024x768}
     exec 3>"$WORK/displayfd"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 3>&-
     for _ in $(seq 300); do
@@ -46,8 +45,7 @@ start_display() {
 
 # Starts the game from a folder holding bmp/, xm/ and wav/ (default: DATA).
 start_game() {
-    dir=${1:-$DATA}
-    (cd "$dir" && exec "$GAME") >"$WORK/game.out" 2>&1 &
+    (cd "${1:-$DATA}" && exec "$GAME") >"$WORK/game.out" 2>&1 &
     GAME_PID=$!
 }
 
@@ -71,17 +69,15 @@ shoot() {
     import -window root "$SHOT" 2>/dev/null
 }
 
-# How far a region (WxH+X+Y) of the last screenshot is from the same region
-# of a picture file: 0 is identical, 1 is as far apart as can be.
-distance_to_picture() {
-    convert "$SHOT" -crop "$2" +repage "$WORK/a.ppm"
-    convert "$1" -crop "$2" +repage "$WORK/b.ppm"
-    compare -metric RMSE "$WORK/a.ppm" "$WORK/b.ppm" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
+# Copies a region (WxH+X+Y) of the last screenshot, or of a picture, to a file.
+crop() {
+    convert "${3:-$SHOT}" -crop "$1" +repage "$2"
 }
 
 # True when the region (WxH+X+Y) of the last screenshot matches the picture.
 looks_like() {
-    d=$(distance_to_picture "$1" "$2")
+    crop "$2" "$WORK/a.ppm" && crop "$2" "$WORK/b.ppm" "$1"
+    d=$(compare -metric RMSE "$WORK/a.ppm" "$WORK/b.ppm" null: 2>&1 | sed 's/.*(\(.*\))/\1/')
     awk -v d="$d" 'BEGIN { exit !(d < 0.03) }'
 }
 
@@ -93,45 +89,28 @@ count_colour() {
         awk -v hex="$hex" 'index($0, hex) { n += $1 } END { print n + 0 }'
 }
 
-# Waits (up to the given seconds) for a shell condition to hold on a fresh
-# screenshot; fails with the message otherwise.
-wait_for() {
-    seconds=$1
-    message=$2
-    shift 2
-    end=$(($(date +%s) + seconds))
-    while :; do
-        shoot
-        if "$@"; then return 0; fi
-        [ "$(date +%s)" -ge "$end" ] && fail "$message (waited ${seconds}s)"
-        sleep 0.1
-    done
-}
-
-# Holds a key down until a shell condition holds, then lets it go. A key
-# that the game may have missed (a busy machine can bring it down and up
-# between two ticks), or that it takes only as a fresh press, is let go and
-# pressed again every few seconds; after the given seconds in all the test
-# fails with the message.
+# Holds a key down (- for none) until a shell condition holds on a fresh
+# screenshot, then lets it go; fails with the message after the given
+# seconds. A key that the game may have missed (a busy machine can bring it
+# down and up between two ticks), or takes only as a fresh press, is let go
+# and pressed again every few seconds.
 press_until() {
     k=$1
-    seconds=$2
+    end=$(($(date +%s) + $2))
     message=$3
     shift 3
-    end=$(($(date +%s) + seconds))
-    until "$@"; do
-        [ "$(date +%s)" -ge "$end" ] && fail "$message (tried ${seconds}s)"
+    until shoot && "$@"; do
+        [ "$(date +%s)" -ge "$end" ] && fail "$message (after ${SECONDS}s of the test)"
+        [ "$k" = - ] && continue
         xdotool keydown "$k"
         again=$(($(date +%s) + 3))
-        until "$@" || [ "$(date +%s)" -ge "$again" ]; do :; done
+        until { shoot && "$@"; } || [ "$(date +%s)" -ge "$again" ]; do :; done
         xdotool keyup "$k"
-        sleep 0.1
     done
 }
 
-# A condition on a fresh screenshot.
-shot() {
-    shoot && "$@"
+wait_for() {
+    press_until - "$@"
 }
 
 # Waits for the game's window and puts the pointer over it: with no window
@@ -146,19 +125,12 @@ focus_game() {
     xdotool mousemove 512 384
 }
 
-# Grabs a region (WxH+X+Y) of the screen alone into a file.
-grab() {
-    import -window root -crop "$1" +repage "$2" 2>/dev/null
-}
-
 # The conversation or thought box: its black rectangle, top row 91 or 552,
 # with the area picture still showing just left of it (a fade or the black
 # ending screen is not a box).
 box_shown() {
-    grab 511x130+270+"$1" "$WORK/box.ppm"
-    set -- $(convert "$WORK/box.ppm" \( -clone 0 -crop 400x130+11+0 \) \( -clone 0 -crop 8x130+0+0 \) \
-        -delete 0 -fill white +opaque black -format "%[fx:round(mean*w*h)] " info:)
-    [ "$1" -lt 32000 ] && [ "$2" -gt 40 ]
+    [ "$(count_colour 400x130+281+"$1" 0,0,0)" -gt 20000 ] &&
+        [ "$(count_colour 8x130+270+"$1" 0,0,0)" -lt 1000 ]
 }
 
 # From the title picture, Space once the title has been up for 60 ticks
@@ -177,24 +149,22 @@ quit_cleanly() {
     echo "PASS"
 }
 
-# True when the box at the given top row has left what box_shown grabbed.
+# True when the box at the given top row shows another page than the one
+# kept in box.ppm, or has closed.
 paged() {
-    grab 511x130+270+"$1" "$WORK/now.ppm"
-    ! cmp -s "$WORK/box.ppm" "$WORK/now.ppm"
+    crop 511x130+270+"$1" "$WORK/now.ppm" && ! cmp -s "$WORK/box.ppm" "$WORK/now.ppm"
 }
 
 # Pages the box at the given top row away, one fresh Space a page.
 page_through() {
-    end=$(($(date +%s) + 300))
-    while box_shown "$1"; do
-        [ "$(date +%s)" -ge "$end" ] && fail "the box at row $1 did not close"
+    while shoot && box_shown "$1"; do
+        crop 511x130+270+"$1" "$WORK/box.ppm"
         press_until space 60 "the box at row $1 did not page on Space" paged "$1"
     done
 }
 
-# The player's cell: column PC, row PR of the area shown. The player's
-# sprite is the first of the sheet, magenta clear, drawn at x 44 + 120c,
-# y 120r.
+# The player's cell, column PC and row PR, where his sprite (the sheet's
+# first, magenta clear) is drawn at x 44 + 120c, y 120r.
 PC=2
 PR=1
 convert "$DATA/bmp/sprites.bmp" -crop 120x120+0+0 +repage -transparent "rgb(255,0,255)" "$WORK/player.png"
@@ -207,25 +177,25 @@ at_cell() {
     [ "$differ" -lt 30 ]
 }
 
-# True when the player's cell no longer looks as grab_cell kept it.
-left_cell() {
-    import -window root -crop 120x120+$((44 + 120 * PC))+$((120 * PR)) +repage "$WORK/now.ppm" 2>/dev/null
-    ! cmp -s "$WORK/cell.ppm" "$WORK/now.ppm"
+# The player's cell alone, grabbed quickly from the screen into a file.
+grab_cell() {
+    import -window root -crop 120x120+$((44 + 120 * PC))+$((120 * PR)) +repage "$1" 2>/dev/null
 }
 
-# One step in a direction (Up, Down, Left, Right) to the cell (c, r), the
-# neighbour or, through an exit, a cell of the next area: the key is held
-# only until the step shows, since a key held on arrival walks on.
+# One step in a direction (Up, Down, Left, Right) to the cell (c, r): the
+# neighbour or, through an exit, a cell of the next area. The key is held
+# only until the player's cell changes, since a key held on arrival walks on.
 step() {
     end=$(($(date +%s) + 60))
-    while ! { shoot && at_cell "$2" "$3"; }; do
+    until shoot && at_cell "$2" "$3"; do
         [ "$(date +%s)" -ge "$end" ] && fail "$1 from ($PC, $PR): the player never stood on ($2, $3)"
-        if at_cell "$PC" "$PR"; then
-            import -window root -crop 120x120+$((44 + 120 * PC))+$((120 * PR)) +repage "$WORK/cell.ppm" 2>/dev/null
-            xdotool keydown "$1"
-            for _ in $(seq 300); do left_cell && break; done
-            xdotool keyup "$1"
-        fi
+        at_cell "$PC" "$PR" || continue
+        grab_cell "$WORK/cell.ppm"
+        xdotool keydown "$1"
+        for _ in $(seq 300); do
+            grab_cell "$WORK/now.ppm" && ! cmp -s "$WORK/cell.ppm" "$WORK/now.ppm" && break
+        done
+        xdotool keyup "$1"
     done
     PC=$2
     PR=$3

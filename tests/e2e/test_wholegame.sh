@@ -1,17 +1,23 @@
 #!/bin/bash
-# One whole game on the real binary: question the friend, the barman and the
-# suspect without a single thought, report back to the sergeant, and reach
-# the ending where the case is dropped; then Space back to the title, Esc.
+# One whole game on the real binary: the intro and the title pictures; the
+# sergeant's box over the park; question the friend in the street, the
+# barman and the suspect in the bar without a single thought, report back to
+# the sergeant, and reach the ending where the case is dropped; then Space
+# back to the title, Esc.
 . "$(dirname "$0")/lib.sh"
 
 start_display
 start_game
 focus_game
 
+wait_for 60 "the intro picture never showed" looks_like "$DATA/bmp/intro.bmp" 1024x768+0+0
 start_new_game
+[ "$(count_colour 160x30+450+582 255,255,255)" -gt 10 ] || fail "the box shows no text"
+looks_like "$DATA/bmp/map1.bmp" 40x500+0+0 || fail "the park is not behind the box"
 page_through 552
 
 step Up 2 4                  # the park's gate, into the street
+looks_like "$DATA/bmp/map2.bmp" 44x720+0+0 || fail "the street is not shown"
 walk Right Right Right Up Up
 meet Up 552                  # the friend
 page_through 552
@@ -37,6 +43,6 @@ ending_text() {
 }
 wait_for 60 "the ending text never showed" ending_text
 press_until space 60 "the title did not come back after Space on the ending" \
-    shot looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
+    looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
 
 quit_cleanly

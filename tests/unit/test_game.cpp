@@ -1,10 +1,9 @@
 // The game screen: the first line after the title's Space, the decision at
 // the end of each scene, keys held through the fade, and what of its frames
 // the frame test's fixed states leave out: a thought without text, the
-// gunman's pictures from the first frame, the T marker, the bands' chance.
+// gunman's pictures from the first frame, the T marker.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "engine/driver.h"
 #include "engine/game.h"
@@ -18,7 +17,7 @@
 
 namespace {
 
-const int BLACK = 0, WHITE = 0xffffff;  // as makecol gives them at 32 bits
+const int BLACK = 0;  // as makecol gives it at 32 bits
 
 // How many pixels of the rectangle (inclusive corners) are not the colour.
 int others(int x1, int y1, int x2, int y2, int colour)
@@ -96,12 +95,11 @@ TEST_F(Game, EachScenesDecisionAtItsBoundaries)
         {1, 2, 2, flat + "c0 d2 ending 3: stop 1, start 3"},
         {1, 0, 6, flat + "c0 d6 ending 3: stop 1, start 3"},
         {1, 0, 8, flat + "c0 d8 ending 3: stop 1, start 3"},
-        {2, 1, 3, "ending 4"},
     };
     for (const auto &r : rows) {
         GameLoop::initialize();
         takesound();
-        scene = r.scene, clearthoughts = r.clear, sexthoughts = r.desire, endingtype = r.scene == 2 ? 4 : -1;
+        scene = r.scene, clearthoughts = r.clear, sexthoughts = r.desire;
         talkmode = false;
         talkedto[FRIEND] = thoughtabout[SUSPECT] = sceneend = true;
         GameLoop::logic();
@@ -190,32 +188,6 @@ TEST_F(Game, GunmanAlternatesFromTheFirstFrameAndTheTMarkerShowsWhenAThoughtCan)
         thoughtabout[SUSPECT] = thought;
         GameLoop::draw();
         EXPECT_EQ(thought ? mapcolour(0) : BLACK, getpixel(buffer, 12, 12));
-    }
-}
-
-// Bands fall, each with a chance of 1 in (counter - 89) a frame, across the
-// whole width between their boundaries, and pile up.
-TEST_F(Game, BandsFallByChance)
-{
-    fade = true;
-    for (int counter : {180, 120, 91}) {
-        fadecounter = counter;
-        clear_to_color(buffer, WHITE);
-        srand(counter);
-        std::vector<bool> filled(20);
-        for (int f = 0; f < 6; f++)
-            for (int i = 0; i < 20; i++)
-                filled[i] = rand() % (counter - 89) == 0 || filled[i];
-        srand(counter);
-        for (int f = 0; f < 6; f++)
-            GameLoop::draw();
-        for (int y = 0; y < SCREENH; y++) {
-            bool black = false;
-            for (int i = 0; i < 20; i++)
-                black = black || (filled[i] && y >= 768 * i / 20 && y <= 768 * (i + 1) / 20);
-            for (int x : {0, 1023})
-                EXPECT_EQ(black ? BLACK : WHITE, getpixel(buffer, x, y)) << counter << ": " << x << "," << y;
-        }
     }
 }
 

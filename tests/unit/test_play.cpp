@@ -235,29 +235,4 @@ TEST_F(Play, EveryOrderOfTalksClosesTheSceneOnlyOnceAllAreHeard)
     EXPECT_EQ(mapcolour(3), getpixel(buffer, 12, 12));  // no T marker
 }
 
-// The world's table, area by area as the player walks it, each row's codes
-// from column 0 to 7: areas 0 and 1 alike in every scene, area 3 alike in
-// scenes 0 and 1.
-TEST(World, EveryCellOfTheTable)
-{
-    const std::string park = "11211111 10070001 11010101 10000901 10000001 11111111",
-                      street = "11113111 00000400 00000000 00000000 00000000 11211111",
-                      flat = "11111111 11100111 10000111 10000000 10000000 11111111";
-    const std::string grids[3][4] = {
-        {park, street, "11111111 11111111 10101010 10000081 10500001 11112111", flat},
-        {park, street, "11111111 11111111 10161010 14000081 10500001 11111111", flat},
-        {park, street, "11111111 11111111 10161010 10000081 10500001 11112111",
-         "11111111 11100111 10000111 10000080 10000000 11111111"}};
-    for (int s = 0; s < 3; s++)
-        for (int a = 0; a < 4; a++) {
-            std::string grid;
-            for (int r = 0; r < 6; r++) {
-                for (int c = 0; c < 8; c++)
-                    grid += std::to_string(mask[s][a][r][c]);
-                grid += r < 5 ? " " : "";
-            }
-            EXPECT_EQ(grid, grids[s][a]) << "scene " << s << " area " << a;
-        }
-}
-
 }  // namespace
