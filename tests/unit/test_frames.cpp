@@ -79,7 +79,8 @@ void referenceframe(BITMAP *out, int gunman)
             portrait(s == SPEAKERGUNMAN ? gunman : s, 655);
     } else if (thinkmode) {
         rectfill(out, 340, t, 720, t + 140, BLACK);
-        printrows(out, thoughtlist()[linenumber], 510, t + 30);
+        if (linenumber < int(thoughtlist().size()))  // an empty list shows no text
+            printrows(out, thoughtlist()[linenumber], 510, t + 30);
         portrait(0, 345);
     } else if (canthink()) {
         rectfill(out, 10, 10, 30, 30, BLACK);
@@ -183,7 +184,7 @@ TEST_F(Frames, EveryAreaLineAndThoughtOfTheScriptSomeUnderTheCurtain)
     for (scene = 0; scene < 3; scene++) {
         setdialogue();
         walkingframes();
-        actorconv = FRIEND;  // the T marker
+        actorconv = Actors(1 + 2 * scene);  // the T marker, about Ilse, Rook or Lucien
         walkingframes();
         for (auto &entry : script) {
             actorconv = entry.first;
@@ -200,7 +201,7 @@ TEST_F(Frames, EveryAreaLineAndThoughtOfTheScriptSomeUnderTheCurtain)
             thinkmode = true;
             for (bool desire : {false, true}) {
                 talkedto[SUSPECT] = desire;
-                for (linenumber = 0; linenumber < int(thoughtlist().size()); linenumber++)
+                for (linenumber = 0; linenumber < std::max<int>(1, thoughtlist().size()); linenumber++)
                     check(GameLoop::draw, referenceframe,
                           who + " thought " + std::to_string(linenumber));
             }

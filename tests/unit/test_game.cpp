@@ -1,7 +1,7 @@
 // The game screen: the first line after the title's Space, the decision at
 // the end of each scene, keys held through the fade, and what of its frames
-// the frame test's fixed states leave out: a thought without text, the
-// gunman's pictures from the first frame, the T marker.
+// the frame test's fixed states leave out: the gunman's pictures from the
+// first frame.
 #include <gtest/gtest.h>
 
 
@@ -16,18 +16,6 @@
 #include "tests/support/headlesstest.h"
 
 namespace {
-
-const int BLACK = 0;  // as makecol gives it at 32 bits
-
-// How many pixels of the rectangle (inclusive corners) are not the colour.
-int others(int x1, int y1, int x2, int y2, int colour)
-{
-    int n = 0;
-    for (int y = y1; y <= y2; y++)
-        for (int x = x1; x <= x2; x++)
-            n += getpixel(buffer, x, y) != colour;
-    return n;
-}
 
 // What the recorder heard, each call cut to its first two words.
 std::string heard()
@@ -157,21 +145,10 @@ TEST_F(Game, HeldKeysActOnlyAtTheFadesMiddle)
         }
 }
 
-// A thought list without the page asked for (the sergeant's desire) shows the
-// box and the portrait alone.
-TEST_F(Game, AThoughtWithoutTextShowsAnEmptyBox)
-{
-    buildscript({});
-    actorconv = SERGEANT, thinkmode = true;
-    GameLoop::draw();
-    EXPECT_EQ(0, others(340, 552, 720, 556, BLACK) + others(470, 557, 720, 692, BLACK));
-    EXPECT_EQ(spritecolour(0), getpixel(buffer, 405, 617));
-}
-
 // Counted from the start of the program (no other test here shows him): the
 // gunman's first 39 frames show the suspect's picture, then each picture 40
-// frames in turn. The T marker shows only when a thought can start.
-TEST_F(Game, GunmanAlternatesFromTheFirstFrameAndTheTMarkerShowsWhenAThoughtCan)
+// frames in turn.
+TEST_F(Game, GunmanAlternatesFromTheFirstFrame)
 {
     say(SUSPECT, {{SPEAKERGUNMAN, "Eyes on me."}});
     std::string seen;
@@ -182,13 +159,6 @@ TEST_F(Game, GunmanAlternatesFromTheFirstFrameAndTheTMarkerShowsWhenAThoughtCan)
     }
     const std::string five(40, '5'), eight(40, '8');
     EXPECT_EQ(seen, five.substr(1) + eight + five + eight + "5");
-    EXPECT_EQ(mapcolour(0), getpixel(buffer, 12, 12));  // no T while a box shows
-    talkmode = false;
-    for (bool thought : {false, true}) {  // nor once the thought is taken
-        thoughtabout[SUSPECT] = thought;
-        GameLoop::draw();
-        EXPECT_EQ(thought ? mapcolour(0) : BLACK, getpixel(buffer, 12, 12));
-    }
 }
 
 }  // namespace
