@@ -6,8 +6,12 @@
 # full-screen mode, so the game starts on it.
 . "$(dirname "$0")/lib.sh"
 
-PICTURES="bmp/sprites.bmp bmp/intro.bmp bmp/titlescreen.bmp bmp/map1.bmp bmp/map2.bmp bmp/map3.bmp bmp/map4.bmp"
-SOUNDS="xm/scene1.xm xm/scene2.xm xm/scene3.xm xm/scene4.xm wav/gunshot.wav wav/gunshot2.wav"
+# Each file damaged in one way, so that every file and every way is tried
+# (the checks themselves have unit tests).
+PICTURES="bmp/sprites.bmp:missing bmp/intro.bmp:empty bmp/titlescreen.bmp:truncated bmp/map1.bmp:random
+          bmp/map2.bmp:tail bmp/map3.bmp:missing bmp/map4.bmp:truncated"
+SOUNDS="xm/scene1.xm:truncated xm/scene2.xm:random xm/scene3.xm:tail xm/scene4.xm:missing
+        wav/gunshot.wav:empty wav/gunshot2.wav:random xm/scene1.xm:speed0 xm/scene1.xm:tempo0"
 COPY=$WORK/data
 
 # A sound device that takes the stream and throws it away, so that the music
@@ -24,8 +28,9 @@ noise() {
 }
 
 # A fresh data folder of links to the build's data, with one file damaged:
-# missing, empty, truncated (half kept), random (all bytes random) or
-# tail (the first kilobyte kept, the rest random).
+# missing, empty, truncated (half kept), random (all bytes random), tail
+# (the first kilobyte kept, the rest random), or a module's speed (offset 76)
+# or tempo (offset 78) zero.
 damage() {
     file=$1
     how=$2
@@ -43,6 +48,10 @@ damage() {
     truncated) head -c $((size / 2)) "$DATA/$file" >"$target" ;;
     random) noise "$size" >"$target" ;;
     tail) { head -c 1024 "$DATA/$file"; noise $((size - 1024)); } >"$target" ;;
+    speed0 | tempo0)
+        cp "$DATA/$file" "$target"
+        printf '\0\0' | dd of="$target" bs=1 seek=$([ "$how" = speed0 ] && echo 76 || echo 78) conv=notrunc status=none
+        ;;
     esac
 }
 
@@ -60,12 +69,8 @@ stop_game() {
 
 start_display
 
-# Each file damaged in one way, the ways taken in turn, so that every file
-# and every way is tried (the checks themselves have unit tests).
-set -- missing empty truncated random tail
-for file in $PICTURES; do
-    how=$1
-    shift && set -- "$@" "$how"
+for item in $PICTURES; do
+    file=${item%:*} how=${item#*:}
     damage "$file" "$how"
     echo "$file $how"
     start=$(date +%s%N)
@@ -83,13 +88,15 @@ for file in $PICTURES; do
 done
 echo "pictures: refused with the file named, or shown when only the pixels are random"
 
-for file in $SOUNDS; do
-    how=$1
-    shift && set -- "$@" "$how"
+# A damaged sound plays silent; no division by zero at a speed or tempo of 0.
+for item in $SOUNDS; do
+    file=${item%:*} how=${item#*:}
     damage "$file" "$how"
     echo "$file $how"
     start_game "$COPY"
     wait_for 60 "$file $how: neither intro nor title shown" on_intro_or_title
+    sleep 1
+    kill -0 "$GAME_PID" 2>/dev/null || fail "$file $how: the game ended: $(game_output)"
     stop_game
 done
 
@@ -106,20 +113,6 @@ for how in truncated tail; do
     stop_game
 done
 echo "modules and samples damaged: the game plays on"
-
-# A module whose speed (offset 76) or tempo (offset 78) is zero: silent, no
-# division by zero.
-for offset in 76 78; do
-    damage xm/scene1.xm missing
-    cp "$DATA/xm/scene1.xm" "$COPY/xm/scene1.xm"
-    printf '\0\0' | dd of="$COPY/xm/scene1.xm" bs=1 seek=$offset conv=notrunc status=none
-    start_game "$COPY"
-    wait_for 60 "zero word at $offset: neither intro nor title shown" on_intro_or_title
-    sleep 2
-    kill -0 "$GAME_PID" 2>/dev/null || fail "zero word at $offset: the game ended: $(game_output)"
-    stop_game
-done
-echo "modules with speed or tempo 0: the game plays on, silent"
 
 # No display at all.
 start=$(date +%s%N)
