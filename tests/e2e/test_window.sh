@@ -14,7 +14,7 @@ bring_to() {
     start_game
     focus_game
     if [ "$1" = title ]; then
-        wait_for 10 "the title picture never showed" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
+        wait_for 60 "the title picture never showed" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
     else
         start_new_game
     fi

@@ -1,10 +1,9 @@
 // The game screen: the first line after the title's Space, the decision at
 // the end of each scene, keys held through the fade, and what of its frames
-// the frame test's fixed states leave out: a thought without text, the
-// gunman's pictures from the first frame, the T marker, the bands' chance.
+// the frame test's fixed states leave out: the gunman's pictures from the
+// first frame.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "engine/driver.h"
 #include "engine/game.h"
@@ -17,18 +16,6 @@
 #include "tests/support/headlesstest.h"
 
 namespace {
-
-const int BLACK = 0, WHITE = 0xffffff;  // as makecol gives them at 32 bits
-
-// How many pixels of the rectangle (inclusive corners) are not the colour.
-int others(int x1, int y1, int x2, int y2, int colour)
-{
-    int n = 0;
-    for (int y = y1; y <= y2; y++)
-        for (int x = x1; x <= x2; x++)
-            n += getpixel(buffer, x, y) != colour;
-    return n;
-}
 
 // What the recorder heard, each call cut to its first two words.
 std::string heard()
@@ -96,12 +83,11 @@ TEST_F(Game, EachScenesDecisionAtItsBoundaries)
         {1, 2, 2, flat + "c0 d2 ending 3: stop 1, start 3"},
         {1, 0, 6, flat + "c0 d6 ending 3: stop 1, start 3"},
         {1, 0, 8, flat + "c0 d8 ending 3: stop 1, start 3"},
-        {2, 1, 3, "ending 4"},
     };
     for (const auto &r : rows) {
         GameLoop::initialize();
         takesound();
-        scene = r.scene, clearthoughts = r.clear, sexthoughts = r.desire, endingtype = r.scene == 2 ? 4 : -1;
+        scene = r.scene, clearthoughts = r.clear, sexthoughts = r.desire;
         talkmode = false;
         talkedto[FRIEND] = thoughtabout[SUSPECT] = sceneend = true;
         GameLoop::logic();
@@ -159,21 +145,10 @@ TEST_F(Game, HeldKeysActOnlyAtTheFadesMiddle)
         }
 }
 
-// A thought list without the page asked for (the sergeant's desire) shows the
-// box and the portrait alone.
-TEST_F(Game, AThoughtWithoutTextShowsAnEmptyBox)
-{
-    buildscript({});
-    actorconv = SERGEANT, thinkmode = true;
-    GameLoop::draw();
-    EXPECT_EQ(0, others(340, 552, 720, 556, BLACK) + others(470, 557, 720, 692, BLACK));
-    EXPECT_EQ(spritecolour(0), getpixel(buffer, 405, 617));
-}
-
 // Counted from the start of the program (no other test here shows him): the
 // gunman's first 39 frames show the suspect's picture, then each picture 40
-// frames in turn. The T marker shows only when a thought can start.
-TEST_F(Game, GunmanAlternatesFromTheFirstFrameAndTheTMarkerShowsWhenAThoughtCan)
+// frames in turn.
+TEST_F(Game, GunmanAlternatesFromTheFirstFrame)
 {
     say(SUSPECT, {{SPEAKERGUNMAN, "Eyes on me."}});
     std::string seen;
@@ -184,39 +159,6 @@ TEST_F(Game, GunmanAlternatesFromTheFirstFrameAndTheTMarkerShowsWhenAThoughtCan)
     }
     const std::string five(40, '5'), eight(40, '8');
     EXPECT_EQ(seen, five.substr(1) + eight + five + eight + "5");
-    EXPECT_EQ(mapcolour(0), getpixel(buffer, 12, 12));  // no T while a box shows
-    talkmode = false;
-    for (bool thought : {false, true}) {  // nor once the thought is taken
-        thoughtabout[SUSPECT] = thought;
-        GameLoop::draw();
-        EXPECT_EQ(thought ? mapcolour(0) : BLACK, getpixel(buffer, 12, 12));
-    }
-}
-
-// Bands fall, each with a chance of 1 in (counter - 89) a frame, across the
-// whole width between their boundaries, and pile up.
-TEST_F(Game, BandsFallByChance)
-{
-    fade = true;
-    for (int counter : {180, 120, 91}) {
-        fadecounter = counter;
-        clear_to_color(buffer, WHITE);
-        srand(counter);
-        std::vector<bool> filled(20);
-        for (int f = 0; f < 6; f++)
-            for (int i = 0; i < 20; i++)
-                filled[i] = rand() % (counter - 89) == 0 || filled[i];
-        srand(counter);
-        for (int f = 0; f < 6; f++)
-            GameLoop::draw();
-        for (int y = 0; y < SCREENH; y++) {
-            bool black = false;
-            for (int i = 0; i < 20; i++)
-                black = black || (filled[i] && y >= 768 * i / 20 && y <= 768 * (i + 1) / 20);
-            for (int x : {0, 1023})
-                EXPECT_EQ(black ? BLACK : WHITE, getpixel(buffer, x, y)) << counter << ": " << x << "," << y;
-        }
-    }
 }
 
 }  // namespace
