@@ -1,7 +1,8 @@
 #!/bin/sh
 # Sets up, builds everything in its own folder and runs the whole test suite:
 # the headless unit and playthrough tests, then the end-to-end tests under
-# Xvfb; then the headless tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer in a folder of their own.
+# Xvfb; then the headless tests once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in a folder of their own.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh test

@@ -18,6 +18,13 @@ protected:
     {
         headless_start();
         recordsound();
+        newgame();
+    }
+    void TearDown() override { releasekeys(); }
+
+    // Everything as a new game starts it, silent, nothing held or due.
+    static void newgame()
+    {
         releasekeys();
         quit = false;
         stoprequested = false;
@@ -26,7 +33,6 @@ protected:
         stopmusic();
         takesound();
     }
-    void TearDown() override { releasekeys(); }
 };
 
 #endif

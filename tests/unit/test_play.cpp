@@ -20,6 +20,13 @@ protected:
     void SetUp() override
     {
         HeadlessTest::SetUp();
+        nobodymet();
+    }
+
+    // The fixture's script, nobody met and no box open, in the park with free
+    // floor to the right and below.
+    static void nobodymet()
+    {
         buildscript({
             {FRIEND, {{1, "Ilse here."}, {0, "Marsh."}}, {"Ilse clear."}, {"Ilse desire."}},
             {BARMAN, {{2, "Teo here."}}, {"Teo clear one.", "Teo clear two."}, {}},
@@ -27,7 +34,7 @@ protected:
             {SERGEANT, {{4, "Sir."}}, {"Broder clear."}, {}},
             {SUSPECT, {{5, "Lucien here."}}, {}, {"Lucien desire."}},
         });
-        placeat(0, 0, 480, 120);  // free floor to the right and below
+        placeat(0, 0, 480, 120);
         newscenetalk();
         spacepressed = true;  // as after the press that closed the last box
     }
@@ -203,7 +210,8 @@ TEST_F(Play, EveryOrderOfTalksClosesTheSceneOnlyOnceAllAreHeard)
         std::sort(codes.begin(), codes.end());
         int order = 0;
         do {
-            resetplay();
+            newgame();
+            nobodymet();
             scene = s, talkedto[SERGEANT] = s == 0, clearthoughts = order++ % 2;
             std::string closed, expected;
             for (int code : codes) {
