@@ -14,7 +14,7 @@
 #include "engine/talk.h"
 #include "engine/title.h"
 #include "engine/world.h"
-#include "tests/support/drive.h"
+#include "tests/support/headless.h"
 #include "tests/support/soundlog.h"
 
 namespace {
@@ -61,12 +61,14 @@ std::vector<Keys> expand(const std::string &route)
 struct Player {
     std::vector<Keys> ticks;
     size_t next = 0;
-    std::vector<std::string> notes;
+    std::string notes;
     int gameticks = 0, closingtick = 0;  // the Space that began the last fade, or the game's start
     std::string music;                   // "m" and the module playing, or "silence"
     const char *screen = "";             // the screen running
     std::string quiton;                  // the screen on which the route ran out
     int afterquit = 0;                   // screens started after Esc: no more than a cycle's three
+
+    void note(const std::string &what) { notes += (notes.empty() ? "" : "; ") + what; }
 
     // Follows the music through the calls the recorder heard; every sample
     // played is a note of its own.
@@ -78,110 +80,84 @@ struct Player {
             else if (call.compare(0, 5, "stop ") == 0)
                 music = "silence";
             else
-                notes.push_back(call);
+                note(call);
         }
     }
 
-    // Starts screen T as the driver does and notes what, with the music then.
-    template <class T>
-    void start(const char *name, const std::string &note)
+    // Runs screen T from its start as the driver does, one tick a pass with
+    // its keys, then a frame and watch(); notes what started, with the music
+    // then. Where the route runs out, Esc sets quit.
+    template <class T, class Watch>
+    void run(const char *name, const std::string &started, Watch watch)
     {
         if (quit && ++afterquit > 3)
             throw std::runtime_error("the screens go on after Esc");
         screen = name;
         T::initialize();
         listen();
-        notes.push_back(note + " " + music);
-    }
-
-    // Runs screen T one tick a pass, each tick with its keys, logic and
-    // frame, then watch(). Where the route runs out, Esc sets quit.
-    template <class T, class Watch>
-    void run(Watch watch)
-    {
-        drive<T>([] { return 1; },
-                 [&] {
-                     if (next < ticks.size())
-                         for (int k : ticks[next++])
-                             setkey(k, true);
-                     else if (quit)
-                         throw std::runtime_error(std::string(screen) + " runs on after Esc");
-                     else
-                         quit = true, quiton = screen;
-                     return true;
-                 },
-                 [] {},
-                 [&] {
-                     watch();
-                     listen();
-                 });
-    }
-
-    void intro()
-    {
-        start<IntroLoop>("intro", "intro");
-        run<IntroLoop>([] {});
-    }
-
-    void title()
-    {
-        start<TitleLoop>("title", "title");
-        run<TitleLoop>([&] {
-            if (getpixel(buffer, 512, 384) != getpixel(titlescreen, 512, 384))
-                notes.back() = "title not drawn";
-        });
+        note(started + " " + music);
+        while (!T::quitcondition()) {
+            releasekeys();
+            if (next < ticks.size())
+                for (int k : ticks[next++])
+                    setkey(k, true);
+            else if (quit)
+                throw std::runtime_error(std::string(screen) + " runs on after Esc");
+            else
+                quit = true, quiton = screen;
+            T::logic();
+            T::draw();
+            watch();
+            listen();
+        }
     }
 
     void game()
     {
-        start<GameLoop>("game", "game");
-        bool wastalk = talkmode, wasthink = false, wasend = false, wasfade = false;
+        bool wastalk = true, wasthink = false, wasend = false;
         int clear = 0, desire = 0;
-        Actors who = actorconv;
+        Actors who = SERGEANT;
         const char *kind = "";
         gameticks = closingtick = 0;
-        run<GameLoop>([&] {
+        run<GameLoop>("game", "game", [&] {
             gameticks++;
             if (wasend && !sceneend) {
                 std::string to = overatfade ? endingname() : "scene " + str(scene);
                 if (!overatfade && endingtype >= 0)
                     to += " " + endingname();
-                notes.push_back("fade " + str(fadecounter) + " c" + str(clear) + " d" + str(desire) +
-                                " -> " + to);
+                note("fade " + str(fadecounter) + " c" + str(clear) + " d" + str(desire) + " -> " + to);
             }
             if ((talkmode && !wastalk) || (thinkmode && !wasthink))
                 who = actorconv, kind = sexthoughts > desire ? " desire" : " clear";
             if (wastalk && !talkmode)
-                notes.push_back("talk " + actorname(who) + " " + str(linenumber));
+                note("talk " + actorname(who) + " " + str(linenumber));
             if (wasthink && !thinkmode)
-                notes.push_back("think " + actorname(who) + " " + str(linenumber) + kind);
-            if (fade && !wasfade)
+                note("think " + actorname(who) + " " + str(linenumber) + kind);
+            if (sceneend && !wasend)
                 closingtick = gameticks;
-            if (wasfade && !fade)
-                notes.push_back("scene " + str(scene) + " area " + str(area) + " at " + str(px) + "," +
-                                str(py) + " " + music);
-            wastalk = talkmode, wasthink = thinkmode, wasend = sceneend, wasfade = fade;
+            wastalk = talkmode, wasthink = thinkmode, wasend = sceneend;
             clear = clearthoughts, desire = sexthoughts;
         });
     }
 
     void ending()
     {
-        start<GameOverLoop>("ending", "ending " + endingname() + " +" + str(gameticks - closingtick));
         int n = 0;
-        run<GameOverLoop>([&] { n++; });
+        run<GameOverLoop>("ending", "ending " + endingname() + " +" + str(gameticks - closingtick),
+                          [&] { n++; });
         if (warover)
-            notes.push_back("left at " + str(n));
+            note("left at " + str(n));
     }
 };
 
 Player *player;  // the game being replayed, for the screen runners
-const ScreenRunners runners = {[] { player->intro(); }, [] { player->title(); }, [] { player->game(); },
-                               [] { player->ending(); }};
+const ScreenRunners runners = {[] { player->run<IntroLoop>("intro", "intro", [] {}); },
+                               [] { player->run<TitleLoop>("title", "title", [] {}); },
+                               [] { player->game(); }, [] { player->ending(); }};
 
 }  // namespace
 
-std::vector<std::string> replay(const std::string &route)
+std::string replay(const std::string &route)
 {
     recordsound();
     quit = warover = false;
@@ -190,7 +166,7 @@ std::vector<std::string> replay(const std::string &route)
     player = &p;
     runscreens(runners);
     p.listen();
-    p.notes.push_back("quit on " + p.quiton + " " + p.music);
+    p.note("quit on " + p.quiton + " " + p.music);
     releasekeys();
     return p.notes;
 }

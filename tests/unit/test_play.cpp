@@ -49,7 +49,7 @@ protected:
         return std::to_string(area) + ": " + std::to_string(px) + "," + std::to_string(py) + box;
     }
     // Holds the keys for n ticks, then lets them go.
-    static void hold(std::initializer_list<int> keys, int n)
+    static void hold(const std::vector<int> &keys, int n)
     {
         for (int k : keys)
             setkey(k, true);
@@ -66,63 +66,50 @@ protected:
     }
 };
 
-// Thirty ticks a cell. Between cells he goes on, whatever is held across his
-// way or both ways at once; standing, opposite keys count as neither.
-TEST_F(Play, ThirtyTicksACellAndKeysThatDoNotTurnHim)
+// Thirty ticks a cell, 4 px a tick. Between cells he goes on, whatever is
+// held across his way or both ways at once; standing, opposite keys count as
+// neither. The opposite key turns him back only where the cell he came from
+// may be entered again, tested before dividing by the cell size; horizontal
+// wins over vertical unless refused. Each exit leads to the cell beside the
+// way back, the bar's door is shut in the evening; the field's edge is no exit.
+TEST_F(Play, WalkingTurningAndExits)
 {
-    hold({KEY_RIGHT}, 1);
-    hold({KEY_DOWN}, 14);
-    hold({KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT}, 14);
-    EXPECT_EQ(at(), "0: 596,120");
-    hold({}, 4);  // arrives in the 30th tick, then stands
-    EXPECT_EQ(at(), "0: 600,120");
-    placeat(0, 0, 600, 480);  // the body lies above
-    hold({KEY_UP, KEY_DOWN}, 3);
-    hold({KEY_LEFT, KEY_RIGHT}, 3);
-    EXPECT_EQ(at(), "0: 600,480");
-    EXPECT_EQ(actorconv, NOACTOR);  // he was not even asked
-}
-
-// Between cells the opposite key turns him back only where the cell he came
-// from may be entered again, tested before dividing by the cell size.
-TEST_F(Play, TurningBackAndHorizontalFirst)
-{
-    placeat(0, 1, 0, 240);  // from column 0 the way back lies outside the field
-    hold({KEY_RIGHT}, 1);
-    hold({KEY_LEFT}, 29);
-    EXPECT_EQ(at(), "1: 120,240");
-    hold({KEY_LEFT}, 1);  // from column 1 it is free: he turns at once
-    hold({KEY_RIGHT}, 1);
-    EXPECT_EQ(at(), "1: 120,240");
-    placeat(0, 0, 480, 120);  // down from under the park wall: no way back up
-    hold({KEY_DOWN}, 1);
-    hold({KEY_UP}, 29);
-    EXPECT_EQ(at(), "0: 480,240");
-    placeat(0, 0, 240, 360);  // horizontal wins over vertical
-    hold({KEY_UP, KEY_RIGHT}, 1);
-    EXPECT_EQ(at(), "0: 244,360");
-    placeat(0, 1, 0, 240);  // unless it is refused
-    hold({KEY_UP, KEY_LEFT}, 1);
-    EXPECT_EQ(at(), "1: 0,236");
-}
-
-// Each exit leads to the cell beside the way back, and the bar's door is
-// shut in the evening; the field's edge is no exit, and a person speaks only
-// to a player standing on a cell.
-TEST_F(Play, ExitsEdgesAndPersons)
-{
+    const int U = KEY_UP, D = KEY_DOWN, L = KEY_LEFT, R = KEY_RIGHT;
     const struct {
-        int scene, area, x, y, key, n;
+        int scene, area, x, y;
+        std::vector<std::pair<std::vector<int>, int>> holds;
         const char *after;
-    } walks[] = {{0, 0, 240, 120, KEY_UP, 30, "1: 240,480"}, {0, 1, 240, 480, KEY_UP, 30, "1: 240,360"},
-                 {0, 1, 240, 360, KEY_DOWN, 60, "0: 240,120"}, {1, 2, 480, 480, KEY_DOWN, 30, "2: 480,480"},
-                 {0, 2, 480, 480, KEY_DOWN, 30, "1: 480,120"}, {0, 1, 120, 120, KEY_LEFT, 30, "1: 0,120"},
-                 {0, 1, 0, 120, KEY_LEFT, 30, "1: 0,120"}, {0, 1, 840, 240, KEY_RIGHT, 30, "1: 840,240"}};
+    } walks[] = {
+        {0, 0, 480, 120, {{{R}, 1}, {{D}, 14}, {{U, D, L, R}, 14}}, "0: 596,120"},
+        {0, 0, 480, 120, {{{R}, 1}, {{D}, 28}, {{}, 4}}, "0: 600,120"},
+        {0, 0, 600, 480, {{{U, D}, 3}, {{L, R}, 3}}, "0: 600,480"},  // the body lies above
+        {0, 1, 0, 240, {{{R}, 1}, {{L}, 29}}, "1: 120,240"},  // the way back lies outside
+        {0, 1, 120, 240, {{{L}, 1}, {{R}, 1}}, "1: 120,240"},
+        {0, 0, 480, 120, {{{D}, 1}, {{U}, 29}}, "0: 480,240"},  // under the park wall
+        {0, 0, 240, 360, {{{U, R}, 1}}, "0: 244,360"},
+        {0, 1, 0, 240, {{{U, L}, 1}}, "1: 0,236"},
+        {0, 0, 240, 120, {{{U}, 30}}, "1: 240,480"},
+        {0, 1, 240, 480, {{{U}, 30}}, "1: 240,360"},
+        {0, 1, 240, 360, {{{D}, 60}}, "0: 240,120"},
+        {1, 2, 480, 480, {{{D}, 30}}, "2: 480,480"},
+        {0, 2, 480, 480, {{{D}, 30}}, "1: 480,120"},
+        {0, 1, 120, 120, {{{L}, 30}}, "1: 0,120"},
+        {0, 1, 0, 120, {{{L}, 30}}, "1: 0,120"},
+        {0, 1, 840, 240, {{{R}, 30}}, "1: 840,240"},
+    };
     for (const auto &w : walks) {
         placeat(w.scene, w.area, w.x, w.y);
-        hold({w.key}, w.n);
-        EXPECT_EQ(at(), w.after);
+        for (const auto &h : w.holds)
+            hold(h.first, h.second);
+        EXPECT_EQ(at(), w.after) << w.area << ": " << w.x << "," << w.y;
     }
+}
+
+// Nothing outside the field or off its grid may be entered, and a person
+// speaks only to a player standing on a cell.
+TEST_F(Play, EdgesAndPersons)
+{
+    placeat(0, 1, 840, 240);
     for (int y = 120; y <= 480; y += 120)
         EXPECT_FALSE(canmove(-120, y) || canmove(960, y)) << y;
     EXPECT_FALSE(canmove(-1, 120) || canmove(0, 720) || canmove(480, -1));  // free or exit cells
@@ -201,8 +188,7 @@ TEST_F(Play, TwoPersonsMetInOneStepOpenOneAndTheSceneStaysCompletable)
 // sergeant wraps up only once Ilse, Teo and Lucien have all been heard,
 // whoever else was (he stays for the evening if a thought was taken); the
 // evening closes at the end of the fourth of Rook, Lucien, Ilse and Teo.
-// Once a scene has closed nobody can be thought about, not even in the
-// flat that the evening leads to.
+// Once a scene has closed nobody can be thought about.
 TEST_F(Play, EveryOrderOfTalksClosesTheSceneOnlyOnceAllAreHeard)
 {
     for (int s : {0, 1}) {
@@ -225,22 +211,13 @@ TEST_F(Play, EveryOrderOfTalksClosesTheSceneOnlyOnceAllAreHeard)
                 if (sceneend)
                     break;
             }
-            SCOPED_TRACE("scene " + std::to_string(s) + ", tiles " + std::to_string(codes[0]) +
-                         std::to_string(codes[1]) + std::to_string(codes[2]) + std::to_string(codes[3]));
+            SCOPED_TRACE("scene " + std::to_string(s) + ", order " + std::to_string(order));
             EXPECT_EQ(closed, expected);
             EXPECT_EQ(s == 0 && talkedto[clearthoughts ? SERGEANTSTAY : SERGEANTLEAVE], s == 0);
-            EXPECT_TRUE(fade && !canthink());
             hold({KEY_T}, 1);
-            EXPECT_FALSE(thinkmode);
+            EXPECT_TRUE(fade && !thinkmode);
         } while (std::next_permutation(codes.begin(), codes.end()));
     }
-    sexthoughts = 2;  // the evening's decision: Lucien's flat
-    setkey(KEY_T, true);
-    for (int t = 0; t < FADEMAX + 1; t++)
-        GameLoop::logic(), GameLoop::draw();
-    EXPECT_EQ(scene, 2);
-    EXPECT_FALSE(thinkmode || canthink());
-    EXPECT_EQ(mapcolour(3), getpixel(buffer, 12, 12));  // no T marker
 }
 
 }  // namespace

@@ -9,14 +9,17 @@
 
 namespace {
 
-// Runs ticks of screen T until it ends or the limit passes and returns how
-// many; Space is down in the ticks marked '1' in space, its last mark repeating.
+// Starts screen T and runs its ticks until it ends or the limit passes,
+// with Up, T and Enter down and Space down in the ticks marked '1' in space,
+// its last mark repeating; returns how many ran, at most 200.
 template <class T>
-int ticksuntilover(const std::string &space, int limit)
+int ticksuntilover(const std::string &space)
 {
+    T::initialize();
     int n = 0;
-    for (; !T::quitcondition() && n < limit; n++) {
+    for (; !T::quitcondition() && n < 200; n++) {
         setkey(KEY_SPACE, space[std::min<size_t>(n, space.size() - 1)] == '1');
+        setkey(KEY_UP, true), setkey(KEY_T, true), setkey(KEY_ENTER, true);
         T::logic();
     }
     releasekeys();
@@ -25,38 +28,30 @@ int ticksuntilover(const std::string &space, int limit)
 
 using Screens = HeadlessTest;
 
-TEST_F(Screens, IntroLastsExactly102TicksWhateverIsPressed)
-{
-    speed_count = 7;
-    IntroLoop::initialize();
-    EXPECT_EQ(speed_count, 0);  // ticks counted while loading are dropped
-    setkey(KEY_ENTER, true);
-    EXPECT_EQ(ticksuntilover<IntroLoop>("1", 1000), 102);
-}
-
-TEST_F(Screens, TitleStartsOnAFreshSpaceFromItsSixtiethTick)
-{
-    TitleLoop::spaceheld = false;  // as the title before left it
-    TitleLoop::initialize();
-    EXPECT_EQ(ticksuntilover<TitleLoop>("1", 200), 200);  // held from before: never
-    EXPECT_EQ(ticksuntilover<TitleLoop>("01", 200), 2);
-    TitleLoop::initialize();
-    EXPECT_EQ(ticksuntilover<TitleLoop>("01", 200), 60);  // released, then held
-    TitleLoop::initialize();
-    setkey(KEY_UP, true), setkey(KEY_T, true), setkey(KEY_ENTER, true);
-    EXPECT_EQ(ticksuntilover<TitleLoop>("0", 300), 300);
-}
-
-TEST_F(Screens, EndingScreenTakesAFreshSpaceFromItsSixtySecondTick)
+// The intro lasts 102 ticks whatever is pressed, not counting those counted
+// while it loaded; the title and the ending screen take only a fresh Space,
+// from their 60th and 62nd tick.
+TEST_F(Screens, IntroTitleAndEndingTimers)
 {
     const std::string up(60, '0');
-    GameOverLoop::initialize();
-    EXPECT_EQ(ticksuntilover<GameOverLoop>("1", 200), 200);  // held from the game: never
-    GameOverLoop::initialize();
-    EXPECT_EQ(ticksuntilover<GameOverLoop>(up + "1", 200), 200);  // pressed too early, then held
-    GameOverLoop::initialize();
-    EXPECT_EQ(ticksuntilover<GameOverLoop>(up + "01", 200), 62);
-    EXPECT_TRUE(warover);
+    const struct {
+        int (*ticks)(const std::string &);
+        std::string space;
+        int expected;
+    } cases[] = {
+        {ticksuntilover<IntroLoop>, "1", 102},
+        {ticksuntilover<TitleLoop>, "1", 200},  // held from before: never
+        {ticksuntilover<TitleLoop>, "01", 60},  // released, then held
+        {ticksuntilover<TitleLoop>, "0", 200},
+        {ticksuntilover<GameOverLoop>, "1", 200},  // held from the game: never
+        {ticksuntilover<GameOverLoop>, up + "1", 200},  // pressed too early, then held
+        {ticksuntilover<GameOverLoop>, up + "01", 62},
+    };
+    TitleLoop::spaceheld = false;  // as the title before left it
+    speed_count = 7;
+    for (const auto &c : cases)
+        EXPECT_EQ(c.ticks(c.space), c.expected) << c.space;
+    EXPECT_EQ(speed_count, 0);
 }
 
 }  // namespace

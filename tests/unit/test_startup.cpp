@@ -11,39 +11,36 @@
 
 namespace {
 
-std::string calls;  // heard so far, each followed by "; "
-int started;        // what allegro_init gives
-int refusals;       // display modes refused before one is set
+std::string calls;      // heard so far, each followed by "; "
+int started, refusals;  // what allegro_init gives; display modes refused before one is set
 
-void heard(const std::string &call)
+int heard(const std::string &call, int result = 0)
 {
     calls += call + "; ";
+    return result;
 }
 
 const StartupCalls recorders = {
-    [] { return heard("allegro_init"), started; },
+    [] { return heard("allegro_init", started); },
     [] { heard("init_sound"); },
     [](int depth) { heard("set_color_depth " + std::to_string(depth)); },
-    [] { return heard("install_keyboard"), 0; },
-    [] { return heard("install_timer"), 0; },
+    [] { return heard("install_keyboard"); },
+    [] { return heard("install_timer"); },
     [](void (*callback)(), long period) {
-        heard(std::string("install_int_ex ") + (callback == increment_speed_counter ? "tick " : "? ") +
-              std::to_string(period));
-        return 0;
+        return heard(std::string("install_int_ex ") + (callback == increment_speed_counter ? "tick " : "? ") +
+                     std::to_string(period));
     },
     [](int card, int w, int h, int vw, int vh) {
-        const char *kind = card == GFX_AUTODETECT_FULLSCREEN ? "full screen"
-                           : card == GFX_AUTODETECT_WINDOWED ? "windowed" : "other";
         char call[64];
-        snprintf(call, sizeof call, "set_gfx_mode %s %dx%d %dx%d", kind, w, h, vw, vh);
-        heard(call);
-        return refusals-- > 0 ? -1 : 0;
+        snprintf(call, sizeof call, "set_gfx_mode %s %dx%d %dx%d",
+                 card == GFX_AUTODETECT_FULLSCREEN ? "full screen"
+                 : card == GFX_AUTODETECT_WINDOWED ? "windowed" : "other", w, h, vw, vh);
+        return heard(call, refusals-- > 0 ? -1 : 0);
     },
     [](StepDone) { return heard("pictures"), std::string(); },
 };
 
-// Puts the recorders in place. The library is started for real, headless,
-// for whatever calls of start-up they leave to it.
+// Puts the recorders in place, the library started headless for the rest.
 void startwith(int result, int refused)
 {
     headless_start();
