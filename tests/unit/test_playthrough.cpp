@@ -7,16 +7,13 @@
 
 namespace {
 
-// The intro, which nothing shortens.
-const std::string intro = ".102 ";
-// Title: Space once it has shown a second; Broder's briefing is paged away.
-const std::string title = ".59 S P16 ";
-// Ending screen: the bands, then Space after its first second, then the title.
-const std::string back = " .152 S .30";
-// Ilse in the street, Teo and Lucien in The Lantern, back to Broder.
-const std::string morning = "U4 R2 r22 U1 L1 l18 R3 u16 ";
-const std::string tobroder = "L2 D4 L2 D1 r";
-// Evening in The Lantern: Ilse, Teo, Rook (and Lucien met last).
+// The intro, which nothing shortens; the title, Space once it has shown a
+// second, then Broder's briefing paged away; the ending screen's bands, Space
+// after its first second, then the title.
+const std::string intro = ".102 ", title = ".59 S P16 ", back = " .152 S .30";
+// Ilse in the street, Teo and Lucien in The Lantern, back to Broder; the
+// evening in The Lantern: Ilse, Teo, Rook (and Lucien met last).
+const std::string morning = "U4 R2 r22 U1 L1 l18 R3 u16 ", tobroder = "L2 D4 L2 D1 r";
 const std::string evening = " .180 U1 L2 l8 T2 d9 T1 R1 u18";
 // Lucien first, desire thoughts about Lucien, Teo, Ilse and the body; then
 // Lucien first again in the evening, and Ilse.
