@@ -13,9 +13,9 @@ namespace {
 
 // A screen that records what the driver does to it.
 struct Probe {
-    static std::string trace;
-    static int ticksatinit, framesleft;  // it ends after that many frames
-    static bool endinlogic;
+    static inline std::string trace;
+    static inline int ticksatinit, framesleft;  // it ends after that many frames
+    static inline bool endinlogic;
     static void initialize()
     {
         trace += "i";
@@ -26,9 +26,6 @@ struct Probe {
     static void logic() { trace += "l", framesleft = endinlogic ? 0 : framesleft; }
     static void draw() { trace += "d", framesleft--; }
 };
-std::string Probe::trace;
-int Probe::ticksatinit, Probe::framesleft;
-bool Probe::endinlogic;
 
 // Esc, or a stop signal caught, is seen at a tick.
 TEST(Driver, TicksCatchUpBeforeEachFrameAndEscOrAStopSignalIsSeenOnlyAtTicks)

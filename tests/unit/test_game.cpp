@@ -84,10 +84,10 @@ TEST_F(Game, EachScenesDecisionAtItsBoundaries)
         std::ostringstream after;
         after << "ending " << endingtype;
         if (!overatfade)
-            after << " scene " << scene << " area " << area << " at " << px << "," << py << " c" << clearthoughts
-                  << " d" << sexthoughts << ": " << heard()
+            after << " scene " << scene << " area " << area << " at " << px << "," << py << " c"
+                  << clearthoughts << " d" << sexthoughts << ": " << heard()
                   << (talkedto[FRIEND] || thoughtabout[SUSPECT] || talkedto[SERGEANT] ? ", someone met" : "");
-        EXPECT_EQ(after.str(), r.after) << "scene " << r.scene << " clear " << r.clear << " desire " << r.desire;
+        EXPECT_EQ(after.str(), r.after) << "scene " << r.scene << ", " << r.clear << " clear, " << r.desire;
     }
 }
 
