@@ -114,7 +114,7 @@ struct Player {
 
     void game()
     {
-        bool wastalk = true, wasthink = false, wasend = false;
+        bool wastalk = true, wasthink = false, wasend = false;  // a game opens on the briefing
         int clear = 0, desire = 0;
         Actors who = SERGEANT;
         const char *kind = "";

@@ -9,9 +9,9 @@
 
 namespace {
 
-// Starts screen T and runs its ticks until it ends or the limit passes,
-// with Up, T and Enter down and Space down in the ticks marked '1' in space,
-// its last mark repeating; returns how many ran, at most 200.
+// Starts screen T and runs its ticks until it ends, at most 200, with Up, T
+// and Enter down and Space down in the ticks marked '1' in space, its last
+// mark repeating; returns how many ran.
 template <class T>
 int ticksuntilover(const std::string &space)
 {
@@ -42,7 +42,7 @@ TEST_F(Screens, IntroTitleAndEndingTimers)
         {ticksuntilover<IntroLoop>, "1", 102},
         {ticksuntilover<TitleLoop>, "1", 200},  // held from before: never
         {ticksuntilover<TitleLoop>, "01", 60},  // released, then held
-        {ticksuntilover<TitleLoop>, "0", 200},
+        {ticksuntilover<TitleLoop>, "0", 200},  // other keys: never
         {ticksuntilover<GameOverLoop>, "1", 200},  // held from the game: never
         {ticksuntilover<GameOverLoop>, up + "1", 200},  // pressed too early, then held
         {ticksuntilover<GameOverLoop>, up + "01", 62},
@@ -51,7 +51,7 @@ TEST_F(Screens, IntroTitleAndEndingTimers)
     speed_count = 7;
     for (const auto &c : cases)
         EXPECT_EQ(c.ticks(c.space), c.expected) << c.space;
-    EXPECT_EQ(speed_count, 0);
+    EXPECT_EQ(speed_count, 0);  // as the intro dropped them
 }
 
 }  // namespace
