@@ -10,7 +10,6 @@
 #include "engine/pictures.h"
 
 int spritecolour(int i) { return makecol(20 + 25 * i, 200 - 20 * i, 40 + 10 * i); }
-
 int mapcolour(int a) { return makecol(60 + 30 * a, 90, 120 - 20 * a); }
 
 void headless_start()
@@ -40,7 +39,6 @@ void headless_start()
 }
 
 void releasekeys() { std::fill(key, key + KEY_MAX, 0); }
-
 void setkey(int scancode, bool down) { key[scancode] = down; }
 
 std::string actorname(int actor)

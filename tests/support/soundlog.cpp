@@ -31,7 +31,6 @@ AL_DUH_PLAYER *start(DUH *duh, int channels, long pos, float volume, long bufsiz
 }
 
 void stop(AL_DUH_PLAYER *player) { heard.push_back("stop " + indexin(music, player)); }
-
 int poll(AL_DUH_PLAYER *) { return 0; }
 
 int play(const SAMPLE *s, int volume, int pan, int freq, int loop)

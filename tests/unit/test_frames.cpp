@@ -22,7 +22,7 @@ namespace {
 const int BLACK = 0, WHITE = 0xffffff;  // as makecol gives them at 32 bits
 
 // The recipe's pictures as load_bitmap reads them, and the frame it paints.
-BITMAP *refsheet, *refsprites[9], *refmaps[4], *refintro, *reftitle, *reference;
+BITMAP *refsheet, *refmaps[4], *refintro, *reftitle, *reference;
 std::string loaded;  // what went wrong loading the game's pictures
 
 void printrows(BITMAP *out, const std::string &text, int x, int y)
@@ -32,7 +32,7 @@ void printrows(BITMAP *out, const std::string &text, int x, int y)
         textout_ex(out, font, rows[i].c_str(), x, y + 10 * i, WHITE, BLACK);
 }
 
-void sprite(BITMAP *out, int i, int x, int y) { masked_blit(refsprites[i], out, 0, 0, x, y, 120, 120); }
+void sprite(BITMAP *out, int i, int x, int y) { masked_blit(refsheet, out, 120 * i, 0, x, y, 120, 120); }
 
 // The game screen's frame by the recipe; the gunman shows the given picture.
 void referenceframe(BITMAP *out, int gunman)
@@ -106,8 +106,6 @@ protected:
             destroy_bitmap(b);
         loaded = load_pictures();
         refsheet = load_bitmap("bmp/sprites.bmp", NULL);
-        for (int i = 0; i < 9; i++)
-            refsprites[i] = refsheet ? create_sub_bitmap(refsheet, 120 * i, 0, 120, 120) : NULL;
         for (int a = 0; a < 4; a++)
             refmaps[a] = load_bitmap(("bmp/map" + std::to_string(a + 1) + ".bmp").c_str(), NULL);
         refintro = load_bitmap("bmp/intro.bmp", NULL);
@@ -119,7 +117,7 @@ protected:
     {
         HeadlessTest::SetUp();
         ASSERT_EQ(loaded, "") << "game data not built";
-        ASSERT_TRUE(refsprites[0] && refmaps[3] && refintro && reftitle);
+        ASSERT_TRUE(refsheet && refmaps[3] && refintro && reftitle);
         newscenetalk();
     }
 };

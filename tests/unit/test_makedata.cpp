@@ -87,13 +87,14 @@ std::vector<int> looks(int area)
 
 }  // namespace
 
-// The pictures' sizes are the frame test's, which reads them as the game does.
-TEST_F(MakeData, IntroAndTitleAreNotAllButBlack)
+TEST_F(MakeData, PicturesHaveTheirSizes)
 {
-    for (const char *file : {"bmp/intro.bmp", "bmp/titlescreen.bmp"}) {
-        BITMAP *b = load_bitmap(path(file).c_str(), nullptr);
+    for (std::string file : {"map1", "map2", "map3", "map4", "intro", "titlescreen", "sprites"}) {
+        BITMAP *b = load_bitmap(path("bmp/" + file + ".bmp").c_str(), nullptr);
         ASSERT_NE(b, nullptr) << file;
-        EXPECT_GT(mean(b, 0, 0, b->w, b->h).sum(), 30) << file;
+        bool sheet = file == "sprites";
+        EXPECT_EQ(std::make_pair(b->w, b->h), std::make_pair(sheet ? 1080 : 1024, sheet ? 120 : 768)) << file;
+        EXPECT_GT(mean(b, 0, 0, b->w, b->h).sum(), 30) << file << " is all but black";
         destroy_bitmap(b);
     }
 }
