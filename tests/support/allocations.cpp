@@ -8,10 +8,7 @@
 
 static std::atomic<long> count;
 
-long allocations()
-{
-    return count;
-}
+long allocations() { return count; }
 
 void *operator new(std::size_t n)
 {
@@ -21,27 +18,8 @@ void *operator new(std::size_t n)
     throw std::bad_alloc();
 }
 
-void *operator new[](std::size_t n)
-{
-    return operator new(n);
-}
-
-void operator delete(void *p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete[](void *p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void *p, std::size_t) noexcept
-{
-    std::free(p);
-}
-
-void operator delete[](void *p, std::size_t) noexcept
-{
-    std::free(p);
-}
+void *operator new[](std::size_t n) { return operator new(n); }
+void operator delete(void *p) noexcept { std::free(p); }
+void operator delete[](void *p) noexcept { std::free(p); }
+void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void *p, std::size_t) noexcept { std::free(p); }

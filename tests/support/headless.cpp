@@ -1,28 +1,22 @@
 // Headless test harness (see headless.h).
 #include "tests/support/headless.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
 #include "convtable.h"
 #include "engine/pictures.h"
 
-int spritecolour(int i)
-{
-    return makecol(20 + 25 * i, 200 - 20 * i, 40 + 10 * i);
-}
-
-int mapcolour(int a)
-{
-    return makecol(60 + 30 * a, 90, 120 - 20 * a);
-}
+int spritecolour(int i) { return makecol(20 + 25 * i, 200 - 20 * i, 40 + 10 * i); }
+int mapcolour(int a) { return makecol(60 + 30 * a, 90, 120 - 20 * a); }
 
 void headless_start()
 {
     static bool started = false;
-    if (started)
+    if (std::exchange(started, true))
         return;
-    started = true;
     install_allegro(SYSTEM_NONE, &errno, atexit);
     set_color_depth(32);
     buffer = create_bitmap(SCREENW, SCREENH);
@@ -44,22 +38,12 @@ void headless_start()
     releasekeys();
 }
 
-void releasekeys()
-{
-    for (int i = 0; i < KEY_MAX; i++)
-        key[i] = 0;
-}
-
-void setkey(int scancode, bool down)
-{
-    key[scancode] = down ? 1 : 0;
-}
+void releasekeys() { std::fill(key, key + KEY_MAX, 0); }
+void setkey(int scancode, bool down) { key[scancode] = down; }
 
 std::string actorname(int actor)
 {
-    static const char *const names[] = {"DETECTIVE", "FRIEND",       "BARMAN",
-                                        "CLUBBER",   "SERGEANT",     "SUSPECT",
-                                        "VICTIM",    "SERGEANTSTAY", "SERGEANTLEAVE",
-                                        "NOACTOR"};
+    static const char *const names[] = {"DETECTIVE", "FRIEND", "BARMAN", "CLUBBER", "SERGEANT",
+                                        "SUSPECT", "VICTIM", "SERGEANTSTAY", "SERGEANTLEAVE", "NOACTOR"};
     return actor >= 0 && actor <= NOACTOR ? names[actor] : "?";
 }

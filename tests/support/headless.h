@@ -7,11 +7,10 @@
 
 #include <allegro.h>
 
-// Starts Allegro once per process (no display, no sound, 32-bit colour),
-// creates buffer, the sprites and the area pictures as memory bitmaps, and
-// points screen at a memory bitmap so that the driver can blit to it.
-// Sprite i is filled with spritecolour(i) but for a magenta corner; area
-// picture a with mapcolour(a).
+// Starts Allegro once per process (no display, no sound, 32-bit colour) with
+// buffer, screen (for the driver to blit to), the sprites (spritecolour(i) but
+// for a magenta corner), the area pictures (mapcolour(a)), the intro and the
+// title as memory bitmaps.
 void headless_start();
 int spritecolour(int i);
 int mapcolour(int a);

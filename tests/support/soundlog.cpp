@@ -1,7 +1,9 @@
 // The sound recorder (see soundlog.h).
 #include "tests/support/soundlog.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "engine/sound.h"
 #include "tests/support/headless.h"
@@ -13,10 +15,8 @@ std::vector<std::string> heard;
 template <class T, size_t N>
 std::string indexin(T *const (&table)[N], const void *p)
 {
-    for (size_t i = 0; i < N; i++)
-        if (p && table[i] == p)
-            return std::to_string(i);
-    return "?";
+    T *const *at = std::find(table, table + N, p);
+    return p && at != table + N ? std::to_string(at - table) : "?";
 }
 
 // The player handed back is the module itself, so that stopping it names
@@ -31,7 +31,6 @@ AL_DUH_PLAYER *start(DUH *duh, int channels, long pos, float volume, long bufsiz
 }
 
 void stop(AL_DUH_PLAYER *player) { heard.push_back("stop " + indexin(music, player)); }
-
 int poll(AL_DUH_PLAYER *) { return 0; }
 
 int play(const SAMPLE *s, int volume, int pan, int freq, int loop)
@@ -49,16 +48,10 @@ void recordsound()
 {
     static bool loaded = false;
     headless_start();
-    if (!loaded)
+    if (!std::exchange(loaded, true))
         init_sound();
-    loaded = true;
     soundcalls = {start, stop, poll, play};
     heard.clear();
 }
 
-std::vector<std::string> takesound()
-{
-    std::vector<std::string> calls;
-    calls.swap(heard);
-    return calls;
-}
+std::vector<std::string> takesound() { return std::exchange(heard, {}); }

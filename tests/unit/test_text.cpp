@@ -15,8 +15,7 @@ TEST(WrapText, BreaksCutsAndNewlines)
     } cases[] = {
         {"", 20, {}},
         {"Hello there ", 0, {}},
-        {"Hello there ", 20, {"Hello there "}},  // the stored space stays on the last row
-        {"The quick brown fox jumps over the lazy dog ", 20,
+        {"The quick brown fox jumps over the lazy dog ", 20,  // the stored space stays on the last row
          {"The quick brown fox", "jumps over the lazy", "dog "}},
         {"abcdefghijklmnopqrst next", 20, {"abcdefghijklmnopqrst", "next"}},  // exactly a row
         {"abcdefghijklmnopqrstuv w", 20, {"abcdefghijklmnopqrst", "uv w"}},   // cut, nothing repeated
