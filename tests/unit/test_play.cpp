@@ -97,6 +97,7 @@ TEST_F(Play, WalkingTurningExitsAndEdges)
         {0, 1, 120, 120, {{{L}, 30}}, "1: 0,120"},
         {0, 1, 0, 120, {{{L}, 30}}, "1: 0,120"},
         {0, 1, 840, 240, {{{R}, 30}}, "1: 840,240"},
+        {2, 3, 240, 600, {{{D}, 30}, {{U}, 30}}, "3: 240,480"},  // from the flat's door: only up
         {0, 1, 600, 360, {{{U}, 31}}, "1: 600,240 talk FRIEND 0"},  // Ilse speaks once he stands by her
     };
     for (const auto &w : walks) {

@@ -4,6 +4,7 @@
 #include "engine/driver.h"
 #include "engine/game.h"
 #include "engine/gameover.h"
+#include "engine/keys.h"
 #include "engine/title.h"
 #include "tests/support/headlesstest.h"
 
@@ -51,6 +52,9 @@ TEST_F(Screens, IntroTitleAndEndingTimers)
     speed_count = 7;
     for (const auto &c : cases)
         EXPECT_EQ(c.ticks(c.space), c.expected) << c.space;
+    newgameending();  // a later game, whose fade's middle saw Space up; pressed early, held
+    spacepressed = false;
+    EXPECT_EQ(ticksuntilover<GameOverLoop>("1"), 200);
     EXPECT_EQ(speed_count, 0);  // as the intro dropped them
 }
 
