@@ -28,7 +28,6 @@ held_back() {
 start_display
 root=$(xdotool search --maxdepth 0 --name '' | head -n1)
 xdotool set_window --name kept "$root"  # a reset would clear it
-slowest=0
 for run in $(seq $((EARLY + LATE))); do
     signal=${signals[run % 3]}
     start_game
@@ -45,13 +44,7 @@ for run in $(seq $((EARLY + LATE))); do
         sleep "0.$((RANDOM % 100))"
     fi
     kill -s "$signal" "$GAME_PID"
-    wait_exit_from "$(date +%s%N)"
-    what="run $run, SIG$signal"
-    [ "$EXIT_STATUS" = 0 ] || fail "$what: exit status $EXIT_STATUS after $EXIT_MS ms"
-    [ "$run" -le "$EARLY" ] || [ "$EXIT_MS" -lt 1000 ] || fail "$what: took $EXIT_MS ms to exit"
-    [ -z "$(game_said)" ] || fail "$what: on stderr: $(game_said)"
-    [ "$EXIT_MS" -gt "$slowest" ] && slowest=$EXIT_MS
+    ended "run $run, SIG$signal" 0 "" $((run <= EARLY ? 30000 : 1000))
 done
 [ "$(xdotool getwindowname "$root")" = kept ] || fail "the display was reset between runs"
-echo "PASS: $EARLY runs signalled in their first 60 ms and $LATE on the intro or title, each" \
-    "ended with status 0, the slowest $slowest ms after its signal"
+echo "PASS: $EARLY runs signalled in their first 60 ms and $LATE on the intro or title"
