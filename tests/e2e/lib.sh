@@ -38,10 +38,9 @@ await() {
 # (default 1024x768).
 start_display() {
     [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
-    exec 3>"$WORK/displayfd"
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset \
+        >"$WORK/xvfb.log" 2>&1 3>"$WORK/displayfd" &
     XVFB_PID=$!
-    exec 3>&-
     await 30 "Xvfb did not start" test -s "$WORK/displayfd"
     export DISPLAY=":$(head -n1 "$WORK/displayfd")"
 }
@@ -52,15 +51,11 @@ start_game() {
     GAME_PID=$!
 }
 
-gone() {
-    ! kill -0 "$GAME_PID" 2>/dev/null
-}
-
 # Waits for the game to end; sets EXIT_STATUS, and EXIT_MS to the
 # milliseconds from the call to its end.
 wait_exit() {
     local from=$(date +%s%N)
-    await 30 "the game did not exit" gone
+    await 30 "the game did not exit" test ! -d "/proc/$GAME_PID"
     EXIT_MS=$((($(date +%s%N) - from) / 1000000))
     EXIT_STATUS=0
     wait "$GAME_PID" || EXIT_STATUS=$?
@@ -100,10 +95,9 @@ count_colour() {
 }
 
 # Holds a key down (- for none) until a shell condition holds on a fresh
-# screenshot, then lets it go; fails with the message after the given
-# seconds. A key that the game may have missed (a busy machine can bring it
-# down and up between two ticks), or takes only as a fresh press, is let go
-# and pressed again every few seconds.
+# screenshot; fails with the message after the given seconds. A key the game
+# may have missed (a busy machine can bring it down and up between two
+# ticks), or takes only as a fresh press, is pressed again every 3 s.
 press_until() {
     local k=$1 end=$((SECONDS + $2)) message=$3 again
     shift 3

@@ -3,8 +3,9 @@
 # broken picture stops start-up at once with status 1 and a message naming
 # the file; broken modules and samples leave the game playing, silent where
 # they must be, without holding it up or taking much memory (a FIFO in a
-# file's place must not block it, a 2 GiB file must not be read); a smaller
-# display still takes the game's full-screen mode, so the game starts on it.
+# file's place must not block it, a 2 GiB file must not be read); start-up
+# refuses a display only when no mode can be set, and a smaller display
+# still takes the game's full-screen mode, so the game starts on it.
 . "$(dirname "$0")/lib.sh"
 
 # Every file damaged, and every way tried (the checks themselves have unit
@@ -62,7 +63,6 @@ for item in $PICTURES; do
     start_game "$COPY"
     ended "$item" 1 "vesperpark: cannot start: picture \"${item%:*}\" *" 15000
 done
-echo "pictures damaged: refused, the file named"
 
 # A damaged sound plays silent: the game plays on from the intro into the
 # first scene, holding less than 100 MiB (36 in normal running).
@@ -77,10 +77,7 @@ for run in "${SOUNDS[@]}"; do
     kill "$GAME_PID"
     wait_exit
 done
-echo "modules and samples damaged: the game plays on"
 
-# A display smaller than the game's screen: start-up refuses only when no
-# mode can be set, and the full-screen mode can be set here.
 start_display 800x600
 start_game
 focus_game

@@ -35,10 +35,6 @@ at_cell() {
     [ "$differ" -lt 30 ]
 }
 
-grab_cell() {
-    import -window root -crop 120x120+$((44 + 120 * PC))+$((120 * PR)) +repage "$1" 2>/dev/null
-}
-
 # One step in a direction (Up, Down, Left, Right) to the neighbouring cell or,
 # through an exit, to the given cell (c, r) of the next area. The key is held
 # only until the player's cell, grabbed quickly, changes, since a key held on
@@ -46,13 +42,14 @@ grab_cell() {
 declare -A DC=([Left]=-1 [Right]=1) DR=([Up]=-1 [Down]=1)
 step() {
     local c=${2:-$((PC + ${DC[$1]:-0}))} r=${3:-$((PR + ${DR[$1]:-0}))} end=$((SECONDS + 60))
+    local grab=(import -window root -crop 120x120+$((44 + 120 * PC))+$((120 * PR)) +repage)
     until shoot && at_cell "$c" "$r"; do
         [ "$SECONDS" -lt "$end" ] || fail "$1 from ($PC, $PR): the player never stood on ($c, $r)"
         at_cell "$PC" "$PR" || continue
-        grab_cell "$WORK/cell.ppm"
+        "${grab[@]}" "$WORK/cell.ppm"
         xdotool keydown "$1"
         for _ in $(seq 300); do
-            grab_cell "$WORK/now.ppm" && ! cmp -s "$WORK/cell.ppm" "$WORK/now.ppm" && break
+            "${grab[@]}" "$WORK/now.ppm" && ! cmp -s "$WORK/cell.ppm" "$WORK/now.ppm" && break
         done
         xdotool keyup "$1"
     done

@@ -15,7 +15,6 @@
 
 #include "engine/bmpfile.h"
 #include "engine/littleendian.h"
-#include "engine/pictures.h"
 #include "engine/sound.h"
 #include "engine/xmcheck.h"
 #include "tests/support/headless.h"
@@ -67,77 +66,53 @@ std::vector<std::string> nonregular()
     return {fifo, dir, device};
 }
 
-Bytes with32(Bytes b, size_t at, uint32_t v, int bits = 0)
+Bytes with32(Bytes b, size_t at, uint32_t v)
 {
     for (int i = 0; i < 4; i++)
         b[at + i] = v >> (8 * i) & 255;
-    b[28] = bits ? bits : b[28];
     return b;
 }
 
 TEST(Pictures, DamagedPicturesAreRefusedByName)
 {
     headless_start();
-    BITMAP *b = create_bitmap(64, 32);
-    clear_to_color(b, makecol(10, 200, 30));
-    std::string path = tempfile({}), here = std::filesystem::current_path();
-    save_bmp(path.c_str(), b, NULL);
-    destroy_bitmap(b);
-    Bytes good = readfile(path), noise(good.size());
-    for (size_t i = 0; i < noise.size(); i++)
-        noise[i] = (i * 7919 + 13) & 255;
-    // Each row: the file, asked for as a picture of at least 64x32, and why
-    // it is refused ("" when it loads).
-    const std::string small = ", not the 64x32 picture it should be";
+    std::string here = std::filesystem::current_path();
+    Bytes good = readfile("bmp/sprites.bmp");
+    ASSERT_GT(good.size(), 1000u) << "game data not built";
+    // Each row: the file, asked for as a picture of at least 1080x120 (the
+    // sprite sheet's size), and why it is refused ("" when it loads).
+    const std::string small = ", not the 1080x120 picture it should be";
     std::vector<std::pair<std::string, std::string>> cases = {
-        {path, ""},
+        {"bmp/sprites.bmp", ""},
         {"no/such.bmp", "is missing or unreadable"},
         {tempfile({}), "is not a BMP picture"},
-        {tempfile(noise), "is not a BMP picture"},
+        {tempfile(Bytes(good.rbegin(), good.rend())), "is not a BMP picture"},
         {tempfile(Bytes(good.begin(), good.end() - 100)), "is cut short"},
-        {tempfile(with32(good, 18, 63)), "is 63x32" + small},
-        {tempfile(with32(good, 22, 31)), "is 64x31" + small},
+        {tempfile(with32(good, 18, 1079)), "is 1079x120" + small},
+        {tempfile(with32(good, 22, 119)), "is 1080x119" + small},
         // wider than any picture needs: Allegro would hold it at 4 bytes a pixel
-        {tempfile(with32(good, 18, 2049)), "is 2049x32" + small},
+        {tempfile(with32(good, 18, 2049)), "is 2049x120" + small},
         // headers that would crash Allegro's loader: huge widths, a height of INT_MIN
-        {tempfile(with32(good, 18, 805306432, 1)), "is a kind of BMP this game does not read"},
-        {tempfile(with32(good, 18, 0x15555556)), "is 357913942x32" + small},
-        {tempfile(with32(good, 22, 0x80000000u)), "is 64x2147483648" + small},
+        {tempfile(with32(with32(good, 18, 805306432), 28, 1)), "is a kind of BMP this game does not read"},
+        {tempfile(with32(good, 18, 0x15555556)), "is 357913942x120" + small},
+        {tempfile(with32(good, 22, 0x80000000u)), "is 1080x2147483648" + small},
     };
     for (const std::string &path : nonregular())
         cases.push_back({path, "is not a regular file"});
     for (const auto &[path, why] : cases) {
         std::string said;
-        BITMAP *b = loadcheckedbmp(path.c_str(), 64, 32, said);
+        BITMAP *b = loadcheckedbmp(path.c_str(), 1080, 120, said);
         EXPECT_EQ(!b, !why.empty()) << path;
         EXPECT_EQ(said, why.empty() ? why : "picture \"" + path + "\" " + why + " (looked for in " + here + ")");
         destroy_bitmap(b);
     }
 }
 
+// Start-up loads module i from "xm/scene<i+1>.xm" and the samples in order.
 // A new module stops the old one first and streams mono at 11025 Hz from
 // its start; the gunshot is sample 1, full, centred, at its own speed; a
 // module or sample that failed to load stays silent.
-TEST(Sound, WhatTheGameAsksOfTheSoundLibrary)
-{
-    recordsound();
-    stopmusic();
-    takesound();
-    DUH *module2 = music[2];
-    SAMPLE *shot1 = sample[0];
-    music[2] = nullptr, sample[0] = nullptr;
-    playmusic(1), playmusic(1), playsample(1), playmusic(2), playmusic(3), stopmusic(), stopmusic();
-    playsample(0);
-    music[2] = module2, sample[0] = shot1;
-    const std::string from = " 1ch at 0 vol 1 buf 4096 11025Hz";
-    EXPECT_EQ(takesound(), (std::vector<std::string>{"start 1" + from, "stop 1", "start 1" + from,
-                                                     "sample 1 vol 255 pan 128 freq 1000 loop 0",
-                                                     "stop 1", "start 3" + from, "stop 3"}));
-    EXPECT_EQ(dplay, nullptr);
-}
-
-// Start-up loads module i from "xm/scene<i+1>.xm" and the samples in order.
-TEST(Sound, EachSoundComesFromItsFile)
+TEST(Sound, EachSoundComesFromItsFileAndPlaysAsTheGameAsks)
 {
     recordsound();
     for (int i = 0; i < 4; i++) {
@@ -152,6 +127,19 @@ TEST(Sound, EachSoundComesFromItsFile)
         EXPECT_EQ(s->len, sample[i]->len) << i;
         destroy_sample(s);
     }
+    stopmusic();
+    takesound();
+    DUH *module2 = music[2];
+    SAMPLE *shot1 = sample[0];
+    music[2] = nullptr, sample[0] = nullptr;
+    playmusic(1), playmusic(1), playsample(1), playmusic(2), playmusic(3), stopmusic(), stopmusic();
+    playsample(0);
+    music[2] = module2, sample[0] = shot1;
+    const std::string from = " 1ch at 0 vol 1 buf 4096 11025Hz";
+    EXPECT_EQ(takesound(), (std::vector<std::string>{"start 1" + from, "stop 1", "start 1" + from,
+                                                     "sample 1 vol 255 pan 128 freq 1000 loop 0",
+                                                     "stop 1", "start 3" + from, "stop 3"}));
+    EXPECT_EQ(dplay, nullptr);
 }
 
 // Where the generated modules keep the fields damaged below: the song
@@ -168,7 +156,10 @@ struct Layout {
     }
 };
 
-TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
+// DUMB trusts the sizes a module declares, Allegro's WAV loader reads chunks
+// up to the file's end: either would reserve what a damaged size declares
+// before finding the data missing. (The intact sounds load at start-up.)
+TEST(Sound, SoundsWhoseSizesDoNotFitAreRefusedBeforeTheLibrariesReadThem)
 {
     headless_start();
     const struct { const char *what; void (*damage)(Bytes &, const Layout &); } cases[] = {
@@ -189,6 +180,8 @@ TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
         {"cut in the sample length", [](Bytes &b, const Layout &l) { b.resize(l.instrument + 266); }},
         {"last sample byte cut", [](Bytes &b, const Layout &) { b.pop_back(); }},
     };
+    Bytes wav = readfile("wav/gunshot2.wav");
+    ASSERT_GT(wav.size(), 44u) << "game data not built";
     long before = addressspacekb();
     for (int n = 1; n <= 4; n++) {
         Bytes xm = readfile("xm/scene" + std::to_string(n) + ".xm");
@@ -201,27 +194,13 @@ TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
             EXPECT_EQ(loadmodule(tempfile(bad).c_str()), nullptr) << n << ": " << c.what;
         }
     }
-    // DUMB would have reserved the declared sample lengths before finding
-    // the data missing.
-    EXPECT_LT(addressspacekb() - before, 64 * 1024) << "kB more reserved at the peak";
-    // DUMB reads no further than the module's end: a module with a tail is
-    // good but for its size.
-    EXPECT_EQ(loadmodule(tempfile(readfile("xm/scene1.xm"), MAXSOUNDFILE + 1).c_str()), nullptr);
-}
-
-// Allegro's WAV loader reads chunks up to the file's end and reserves what a
-// data chunk declares before reading it. (The intact samples load at start-up.)
-TEST(Sound, SamplesWhoseChunksDoNotFillTheFileAreRefusedBeforeAllegroReadsThem)
-{
-    headless_start();
-    Bytes wav = readfile("wav/gunshot2.wav");
-    ASSERT_GT(wav.size(), 44u) << "game data not built";
-    long before = addressspacekb();
     // a byte after the last chunk, a data chunk of 2 GiB
     EXPECT_EQ(loadsample(tempfile(with32(wav, 4, wav.size() - 9)).c_str()), nullptr);
     EXPECT_EQ(loadsample(tempfile(with32(wav, 40, 0x7ffffff0)).c_str()), nullptr);
     EXPECT_LT(addressspacekb() - before, 64 * 1024) << "kB more reserved at the peak";
-    // Whole, but larger than any sample the game needs: its sizes say so.
+    // Whole, but larger than any sound the game needs: DUMB reads no further
+    // than a module's end, a sample's sizes say so.
+    EXPECT_EQ(loadmodule(tempfile(readfile("xm/scene1.xm"), MAXSOUNDFILE + 1).c_str()), nullptr);
     Bytes large = with32(with32(wav, 4, MAXSOUNDFILE + 1 - 8), 40, MAXSOUNDFILE + 1 - 44);
     EXPECT_EQ(loadsample(tempfile(large, MAXSOUNDFILE + 1).c_str()), nullptr);
     for (const std::string &path : nonregular())
