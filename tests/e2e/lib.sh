@@ -24,11 +24,12 @@ fail() {
     exit 1
 }
 
-# Runs the command until it holds; fails with the message after the given seconds.
+# Runs the command, its output thrown away, until it holds; fails with the
+# message after the given seconds.
 await() {
     local end=$((SECONDS + $1)) message=$2
     shift 2
-    until "$@"; do
+    until "$@" >/dev/null 2>&1; do
         [ "$SECONDS" -lt "$end" ] || fail "$message (after ${SECONDS}s of the test)"
         sleep 0.01
     done
@@ -38,9 +39,10 @@ await() {
 # (default 1024x768).
 start_display() {
     [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset \
-        >"$WORK/xvfb.log" 2>&1 3>"$WORK/displayfd" &
+    exec 3>"$WORK/displayfd"
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
+    exec 3>&-
     await 30 "Xvfb did not start" test -s "$WORK/displayfd"
     export DISPLAY=":$(head -n1 "$WORK/displayfd")"
 }
@@ -118,7 +120,7 @@ wait_for() {
 # Waits for the game's window and puts the pointer over it: with no window
 # manager the keyboard follows the pointer.
 focus_game() {
-    await 30 "no game window" xdotool search --name "^vesperpark$" >/dev/null
+    await 30 "no game window" xdotool search --name "^vesperpark$"
     xdotool mousemove 512 384
 }
 
