@@ -3,11 +3,10 @@
 # SIGINT and SIGHUP end it as Esc does, with status 0 and nothing on stderr
 # but the sound system's complaints about a missing device: sent at random
 # moments of the first 60 ms from its first instruction, while the library
-# and the sound start, and of the intro and the title while frames are drawn
-# and shown, when it ends within a second. At the title and in play, at a
-# random moment, a close request, as the window manager sends when its close
-# button is clicked, ends it as Esc does; the display lost (its X server
-# ends) ends it with status 1 and one line saying so; either within a second.
+# and the sound start, and of the intro and the title, when it ends within a
+# second. So does a close request (the window's close button) at the title
+# and in play; the display lost (its X server ends) ends it with status 1
+# and one line saying so, within a second too.
 . "$(dirname "$0")/lib.sh"
 
 EARLY=${SIGNAL_EARLY_RUNS:-40}
