@@ -12,12 +12,7 @@ SHOT=$WORK/shot.ppm
 XVFB_PID=
 GAME_PID=
 
-cleanup() {
-    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+trap 'kill $GAME_PID $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
 # Fails with the message, the game's last words and the last screenshot,
 # kept in the build folder.
@@ -29,17 +24,26 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display of the given size (default 1024x768).
+# Runs the command, its output thrown away, until it holds; fails with the
+# message after the given seconds.
+await() {
+    local end=$((SECONDS + $1)) message=$2
+    shift 2
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$end" ] || fail "$message (after ${SECONDS}s of the test)"
+        sleep 0.01
+    done
+}
+
+# Starts Xvfb, in place of the last one, on a free display of the given size
+# (default 1024x768).
 start_display() {
+    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
     exec 3>"$WORK/displayfd"
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 3>&-
-    for _ in $(seq 300); do
-        [ -s "$WORK/displayfd" ] && break
-        sleep 0.1
-    done
-    [ -s "$WORK/displayfd" ] || fail "Xvfb did not start"
+    await 30 "Xvfb did not start" test -s "$WORK/displayfd"
     export DISPLAY=":$(head -n1 "$WORK/displayfd")"
 }
 
@@ -49,35 +53,38 @@ start_game() {
     GAME_PID=$!
 }
 
-# Waits for the game to end and sets EXIT_STATUS.
+# Waits for the game to end; sets EXIT_STATUS, and EXIT_MS to the
+# milliseconds from the call to its end.
 wait_exit() {
-    for _ in $(seq 300); do
-        kill -0 "$GAME_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not exit"
+    local from=$(date +%s%N)
+    await 30 "the game did not exit" test ! -d "/proc/$GAME_PID"
+    EXIT_MS=$((($(date +%s%N) - from) / 1000000))
     EXIT_STATUS=0
     wait "$GAME_PID" || EXIT_STATUS=$?
     GAME_PID=
 }
 
-game_output() {
-    cat "$WORK/game.out"
+# Waits for the game to end within the milliseconds given (default 1000),
+# with the status given and on stderr what matches the pattern ("" for nothing).
+ended() {
+    wait_exit
+    what="$1: status $EXIT_STATUS after $EXIT_MS ms"
+    [ "$EXIT_STATUS" = "$2" ] && [ "$EXIT_MS" -lt "${4:-1000}" ] || fail "$what"
+    [[ "$(game_said)" == $3 ]] || fail "$what, on stderr: $(game_said)"
+}
+
+# What the game wrote but the sound system's complaints about a missing device.
+game_said() {
+    grep -v '^ALSA\|^$' "$WORK/game.out" || true
 }
 
 shoot() {
     import -window root "$SHOT" 2>/dev/null
 }
 
-# Copies a region (WxH+X+Y) of the last screenshot, or of a picture, to a file.
-crop() {
-    convert "${3:-$SHOT}" -crop "$1" +repage "$2"
-}
-
 # True when the region (WxH+X+Y) of the last screenshot matches the picture.
 looks_like() {
-    crop "$2" "$WORK/a.ppm" && crop "$2" "$WORK/b.ppm" "$1"
-    d=$(compare -metric RMSE "$WORK/a.ppm" "$WORK/b.ppm" null: 2>&1 | sed 's/.*(\(.*\))/\1/')
+    d=$(convert "$SHOT" "$1" -crop "$2" +repage -metric RMSE -compare -format "%[distortion]" info:)
     awk -v d="$d" 'BEGIN { exit !(d < 0.03) }'
 }
 
@@ -90,21 +97,18 @@ count_colour() {
 }
 
 # Holds a key down (- for none) until a shell condition holds on a fresh
-# screenshot, then lets it go; fails with the message after the given
-# seconds. A key that the game may have missed (a busy machine can bring it
-# down and up between two ticks), or takes only as a fresh press, is let go
-# and pressed again every few seconds.
+# screenshot; fails with the message after the given seconds. A key the game
+# may have missed (a busy machine can bring it down and up between two
+# ticks), or takes only as a fresh press, is pressed again every 3 s.
 press_until() {
-    k=$1
-    end=$(($(date +%s) + $2))
-    message=$3
+    local k=$1 end=$((SECONDS + $2)) message=$3 again
     shift 3
     until shoot && "$@"; do
-        [ "$(date +%s)" -ge "$end" ] && fail "$message (after ${SECONDS}s of the test)"
+        [ "$SECONDS" -lt "$end" ] || fail "$message (after ${SECONDS}s of the test)"
         [ "$k" = - ] && continue
         xdotool keydown "$k"
-        again=$(($(date +%s) + 3))
-        until { shoot && "$@"; } || [ "$(date +%s)" -ge "$again" ]; do :; done
+        again=$((SECONDS + 3))
+        until { shoot && "$@"; } || [ "$SECONDS" -ge "$again" ]; do :; done
         xdotool keyup "$k"
     done
 }
@@ -116,12 +120,7 @@ wait_for() {
 # Waits for the game's window and puts the pointer over it: with no window
 # manager the keyboard follows the pointer.
 focus_game() {
-    for _ in $(seq 300); do
-        xdotool search --name "^vesperpark$" >/dev/null 2>&1 && break
-        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window showed"
-        sleep 0.1
-    done
-    xdotool search --name "^vesperpark$" >/dev/null 2>&1 || fail "no game window"
+    await 30 "no game window" xdotool search --name "^vesperpark$"
     xdotool mousemove 512 384
 }
 
@@ -138,98 +137,4 @@ box_shown() {
 start_new_game() {
     wait_for 60 "the title picture never showed" looks_like "$DATA/bmp/titlescreen.bmp" 1024x768+0+0
     press_until space 60 "no conversation box after Space on the title" box_shown 552
-}
-
-# Esc ends the game with exit status 0.
-quit_cleanly() {
-    xdotool keydown Escape
-    wait_exit
-    xdotool keyup Escape
-    [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after Esc"
-    echo "PASS"
-}
-
-# True when the box at the given top row shows another page than the one
-# kept in box.ppm, or has closed.
-paged() {
-    crop 511x130+270+"$1" "$WORK/now.ppm" && ! cmp -s "$WORK/box.ppm" "$WORK/now.ppm"
-}
-
-# Pages the box at the given top row away, one fresh Space a page.
-page_through() {
-    while shoot && box_shown "$1"; do
-        crop 511x130+270+"$1" "$WORK/box.ppm"
-        press_until space 60 "the box at row $1 did not page on Space" paged "$1"
-    done
-}
-
-# The player's cell, column PC and row PR, where his sprite (the sheet's
-# first, magenta clear) is drawn at x 44 + 120c, y 120r.
-PC=2
-PR=1
-convert "$DATA/bmp/sprites.bmp" -crop 120x120+0+0 +repage -transparent "rgb(255,0,255)" "$WORK/player.png"
-
-# True when the last screenshot shows the player standing on cell (c, r).
-at_cell() {
-    differ=$(convert "$SHOT" -crop 120x120+$((44 + 120 * $1))+$((120 * $2)) +repage \
-        \( +clone "$WORK/player.png" -composite \) -compose difference -composite \
-        -colorspace gray -threshold 0 -format "%[fx:round(mean*w*h)]" info:)
-    [ "$differ" -lt 30 ]
-}
-
-# The player's cell alone, grabbed quickly from the screen into a file.
-grab_cell() {
-    import -window root -crop 120x120+$((44 + 120 * PC))+$((120 * PR)) +repage "$1" 2>/dev/null
-}
-
-# One step in a direction (Up, Down, Left, Right) to the cell (c, r): the
-# neighbour or, through an exit, a cell of the next area. The key is held
-# only until the player's cell changes, since a key held on arrival walks on.
-step() {
-    end=$(($(date +%s) + 60))
-    until shoot && at_cell "$2" "$3"; do
-        [ "$(date +%s)" -ge "$end" ] && fail "$1 from ($PC, $PR): the player never stood on ($2, $3)"
-        at_cell "$PC" "$PR" || continue
-        grab_cell "$WORK/cell.ppm"
-        xdotool keydown "$1"
-        for _ in $(seq 300); do
-            grab_cell "$WORK/now.ppm" && ! cmp -s "$WORK/cell.ppm" "$WORK/now.ppm" && break
-        done
-        xdotool keyup "$1"
-    done
-    PC=$2
-    PR=$3
-}
-
-# Steps to the neighbouring cell in each direction given.
-walk() {
-    for d in "$@"; do
-        case $d in
-        Up) step Up "$PC" $((PR - 1)) ;;
-        Down) step Down "$PC" $((PR + 1)) ;;
-        Left) step Left $((PC - 1)) "$PR" ;;
-        Right) step Right $((PC + 1)) "$PR" ;;
-        esac
-    done
-}
-
-# Walks into the person that way, which opens the box at the given top row.
-meet() {
-    press_until "$1" 60 "$1 from ($PC, $PR): no box at row $2" box_shown "$2"
-}
-
-# Waits for the game to end, as wait_exit does, and sets EXIT_MS to the
-# milliseconds from the moment given (date +%s%N) to its end.
-wait_exit_from() {
-    for _ in $(seq 1000); do
-        kill -0 "$GAME_PID" 2>/dev/null || break
-        sleep 0.01
-    done
-    EXIT_MS=$((($(date +%s%N) - $1) / 1000000))
-    wait_exit
-}
-
-# What the game wrote but the sound system's complaints about a missing device.
-game_said() {
-    grep -v '^ALSA\|^$' "$WORK/game.out" || true
 }

@@ -4,10 +4,10 @@
 // without waiting, and so is a sound file far too large.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,7 +15,6 @@
 
 #include "engine/bmpfile.h"
 #include "engine/littleendian.h"
-#include "engine/pictures.h"
 #include "engine/sound.h"
 #include "engine/xmcheck.h"
 #include "tests/support/headless.h"
@@ -33,32 +32,29 @@ struct Folder {
     ~Folder() { std::filesystem::remove_all(path); }
 } folder;
 
-std::string tempfile(const std::string &name, const Bytes &bytes)
+// A new file in that folder: the bytes, then zeros up to the size given.
+std::string tempfile(Bytes bytes, size_t size = 0)
 {
-    std::string path = folder.path + name;
+    static int made;
+    std::string path = folder.path + std::to_string(made++);
+    bytes.resize(std::max(bytes.size(), size));
     std::ofstream(path, std::ios::binary).write((const char *)bytes.data(), bytes.size());
     return path;
 }
 
-// The file grown with zeros to one byte over the sound files' limit.
-std::string oversized(const std::string &name, const Bytes &bytes)
+Bytes readfile(const std::string &path)
 {
-    std::string path = tempfile(name, bytes);
-    EXPECT_EQ(truncate(path.c_str(), MAXSOUNDFILE + 1), 0);
-    return path;
+    std::ifstream f(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(f), {});
 }
 
 // The most address space this process has held, in kB: memory reserved and
 // never touched counts here.
 long addressspacekb()
 {
-    std::ifstream status("/proc/self/status");
-    std::string field;
-    long kb = 0;
-    while (status >> field && field != "VmPeak:")
-        status.ignore(1 << 10, '\n');
-    status >> kb;
-    return kb;
+    Bytes status = readfile("/proc/self/status");
+    std::string text(status.begin(), status.end());
+    return atol(text.c_str() + text.find("VmPeak:") + 7);
 }
 
 // What may stand in a data file's place and is no data file: a FIFO (opening
@@ -70,85 +66,53 @@ std::vector<std::string> nonregular()
     return {fifo, dir, device};
 }
 
-Bytes readfile(const std::string &path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(f), {});
-}
-
-Bytes with32(Bytes b, size_t at, uint32_t v, int bits = 0)
+Bytes with32(Bytes b, size_t at, uint32_t v)
 {
     for (int i = 0; i < 4; i++)
         b[at + i] = v >> (8 * i) & 255;
-    b[28] = bits ? bits : b[28];
     return b;
-}
-
-// Why loadcheckedbmp refuses the bytes as a picture of at least w by h, "" when it loads them.
-std::string refusal(const Bytes &bytes, int w = 64, int h = 32)
-{
-    std::string why;
-    BITMAP *b = loadcheckedbmp(tempfile("p.bmp", bytes).c_str(), w, h, why);
-    if (b)
-        destroy_bitmap(b);
-    return why;
 }
 
 TEST(Pictures, DamagedPicturesAreRefusedByName)
 {
     headless_start();
-    BITMAP *b = create_bitmap(64, 32);
-    clear_to_color(b, makecol(10, 200, 30));
-    std::string path = folder.path + "good.bmp", why;
-    save_bmp(path.c_str(), b, NULL);
-    destroy_bitmap(b);
-    Bytes good = readfile(path), noise(good.size());
-    for (size_t i = 0; i < noise.size(); i++)
-        noise[i] = (i * 7919 + 13) & 255;
-    EXPECT_EQ(refusal(good), "");
-    EXPECT_EQ(loadcheckedbmp("no/such.bmp", 1, 1, why), nullptr);
-    EXPECT_NE(why.find("\"no/such.bmp\" is missing"), std::string::npos) << why;
-    EXPECT_NE(why.find("looked for in /"), std::string::npos) << why;
-    EXPECT_NE(refusal({}).find("p.bmp\""), std::string::npos);
-    EXPECT_NE(refusal(Bytes(good.begin(), good.end() - 100)).find("cut short"), std::string::npos);
-    EXPECT_NE(refusal(noise), "");
-    EXPECT_NE(refusal(good, 65).find("is 64x32"), std::string::npos);  // too narrow
-    EXPECT_NE(refusal(good, 64, 33).find("is 64x32"), std::string::npos);  // too low
-    // wider than any picture needs: Allegro would hold it at 4 bytes a pixel
-    EXPECT_NE(refusal(with32(good, 18, 2049)).find("is 2049x32"), std::string::npos);
-    for (const std::string &path : nonregular()) {
-        EXPECT_EQ(loadcheckedbmp(path.c_str(), 1, 1, why), nullptr);
-        EXPECT_NE(why.find("is not a regular file"), std::string::npos) << why;
+    std::string here = std::filesystem::current_path();
+    Bytes good = readfile("bmp/sprites.bmp");
+    ASSERT_GT(good.size(), 1000u) << "game data not built";
+    // Each row: the file, asked for as a picture of at least 1080x120 (the
+    // sprite sheet's size), and why it is refused ("" when it loads).
+    const std::string small = ", not the 1080x120 picture it should be";
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {"bmp/sprites.bmp", ""},
+        {"no/such.bmp", "is missing or unreadable"},
+        {tempfile({}), "is not a BMP picture"},
+        {tempfile(Bytes(good.rbegin(), good.rend())), "is not a BMP picture"},
+        {tempfile(Bytes(good.begin(), good.end() - 100)), "is cut short"},
+        {tempfile(with32(good, 18, 1079)), "is 1079x120" + small},
+        {tempfile(with32(good, 22, 119)), "is 1080x119" + small},
+        // wider than any picture needs: Allegro would hold it at 4 bytes a pixel
+        {tempfile(with32(good, 18, 2049)), "is 2049x120" + small},
+        // headers that would crash Allegro's loader: huge widths, a height of INT_MIN
+        {tempfile(with32(with32(good, 18, 805306432), 28, 1)), "is a kind of BMP this game does not read"},
+        {tempfile(with32(good, 18, 0x15555556)), "is 357913942x120" + small},
+        {tempfile(with32(good, 22, 0x80000000u)), "is 1080x2147483648" + small},
+    };
+    for (const std::string &path : nonregular())
+        cases.push_back({path, "is not a regular file"});
+    for (const auto &[path, why] : cases) {
+        std::string said;
+        BITMAP *b = loadcheckedbmp(path.c_str(), 1080, 120, said);
+        EXPECT_EQ(!b, !why.empty()) << path;
+        EXPECT_EQ(said, why.empty() ? why : "picture \"" + path + "\" " + why + " (looked for in " + here + ")");
+        destroy_bitmap(b);
     }
-    // Headers that would crash Allegro's loader: huge widths, a height of INT_MIN.
-    for (const Bytes &bad : {with32(good, 18, 805306432, 1), with32(good, 18, 0x15555556),
-                             with32(good, 22, 0x80000000u)})
-        EXPECT_NE(refusal(bad), "");
-}
-
-// A new module stops the old one first and streams mono at 11025 Hz from
-// its start; the gunshot is sample 1, full, centred, at its own speed; a
-// module or sample that failed to load stays silent.
-TEST(Sound, WhatTheGameAsksOfTheSoundLibrary)
-{
-    recordsound();
-    stopmusic();
-    takesound();
-    DUH *module2 = music[2];
-    SAMPLE *shot1 = sample[0];
-    music[2] = nullptr, sample[0] = nullptr;
-    playmusic(1), playmusic(1), playsample(1), playmusic(2), playmusic(3), stopmusic(), stopmusic();
-    playsample(0);
-    music[2] = module2, sample[0] = shot1;
-    const std::string from = " 1ch at 0 vol 1 buf 4096 11025Hz";
-    EXPECT_EQ(takesound(), (std::vector<std::string>{"start 1" + from, "stop 1", "start 1" + from,
-                                                     "sample 1 vol 255 pan 128 freq 1000 loop 0",
-                                                     "stop 1", "start 3" + from, "stop 3"}));
-    EXPECT_EQ(dplay, nullptr);
 }
 
 // Start-up loads module i from "xm/scene<i+1>.xm" and the samples in order.
-TEST(Sound, EachSoundComesFromItsFile)
+// A new module stops the old one first and streams mono at 11025 Hz from
+// its start; the gunshot is sample 1, full, centred, at its own speed; a
+// module or sample that failed to load stays silent.
+TEST(Sound, EachSoundComesFromItsFileAndPlaysAsTheGameAsks)
 {
     recordsound();
     for (int i = 0; i < 4; i++) {
@@ -163,6 +127,19 @@ TEST(Sound, EachSoundComesFromItsFile)
         EXPECT_EQ(s->len, sample[i]->len) << i;
         destroy_sample(s);
     }
+    stopmusic();
+    takesound();
+    DUH *module2 = music[2];
+    SAMPLE *shot1 = sample[0];
+    music[2] = nullptr, sample[0] = nullptr;
+    playmusic(1), playmusic(1), playsample(1), playmusic(2), playmusic(3), stopmusic(), stopmusic();
+    playsample(0);
+    music[2] = module2, sample[0] = shot1;
+    const std::string from = " 1ch at 0 vol 1 buf 4096 11025Hz";
+    EXPECT_EQ(takesound(), (std::vector<std::string>{"start 1" + from, "stop 1", "start 1" + from,
+                                                     "sample 1 vol 255 pan 128 freq 1000 loop 0",
+                                                     "stop 1", "start 3" + from, "stop 3"}));
+    EXPECT_EQ(dplay, nullptr);
 }
 
 // Where the generated modules keep the fields damaged below: the song
@@ -179,14 +156,13 @@ struct Layout {
     }
 };
 
-TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
+// DUMB trusts the sizes a module declares, Allegro's WAV loader reads chunks
+// up to the file's end: either would reserve what a damaged size declares
+// before finding the data missing. (The intact sounds load at start-up.)
+TEST(Sound, SoundsWhoseSizesDoNotFitAreRefusedBeforeTheLibrariesReadThem)
 {
     headless_start();
-    using Damage = void (*)(Bytes &, const Layout &);
-    const struct {
-        const char *what;
-        Damage damage;
-    } cases[] = {
+    const struct { const char *what; void (*damage)(Bytes &, const Layout &); } cases[] = {
         {"tempo 0", [](Bytes &b, const Layout &) { b[76] = b[77] = 0; }},
         {"BPM 0", [](Bytes &b, const Layout &) { b[78] = b[79] = 0; }},
         {"song header too large", [](Bytes &b, const Layout &) { b = with32(b, 60, 0xfffffff0); }},
@@ -204,49 +180,29 @@ TEST(Sound, ModulesWhoseSizesDoNotFitAreRefusedBeforeDumbReadsThem)
         {"cut in the sample length", [](Bytes &b, const Layout &l) { b.resize(l.instrument + 266); }},
         {"last sample byte cut", [](Bytes &b, const Layout &) { b.pop_back(); }},
     };
-    rusage before, after;
-    getrusage(RUSAGE_SELF, &before);
+    Bytes wav = readfile("wav/gunshot2.wav");
+    ASSERT_GT(wav.size(), 44u) << "game data not built";
+    long before = addressspacekb();
     for (int n = 1; n <= 4; n++) {
         Bytes xm = readfile("xm/scene" + std::to_string(n) + ".xm");
         ASSERT_GT(xm.size(), 1000u) << "game data not built";
-        EXPECT_TRUE(xmfits(xm.data(), xm.size())) << n;
-        DUH *duh = loadmodule(tempfile("intact.xm", xm).c_str());
-        EXPECT_NE(duh, nullptr) << n;
-        unload_duh(duh);
         for (const auto &c : cases) {
             Bytes bad = xm;
             c.damage(bad, Layout(xm));
             bad.shrink_to_fit();  // so that a read past the end is caught
             EXPECT_FALSE(xmfits(bad.data(), bad.size())) << n << ": " << c.what;
-            EXPECT_EQ(loadmodule(tempfile("damaged.xm", bad).c_str()), nullptr) << n << ": " << c.what;
+            EXPECT_EQ(loadmodule(tempfile(bad).c_str()), nullptr) << n << ": " << c.what;
         }
     }
-    // DUMB would have reserved the declared sample lengths before finding
-    // the data missing.
-    getrusage(RUSAGE_SELF, &after);
-    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kB more at the peak";
-    EXPECT_EQ(loadmodule("no/such.xm"), nullptr);
-    EXPECT_EQ(loadmodule(tempfile("empty.xm", {}).c_str()), nullptr);
-    // DUMB reads no further than the module's end: a module with a tail is
-    // good but for its size.
-    EXPECT_EQ(loadmodule(oversized("long.xm", readfile("xm/scene1.xm")).c_str()), nullptr);
-}
-
-// Allegro's WAV loader reads chunks up to the file's end and reserves what a
-// data chunk declares before reading it. (The intact samples load at start-up.)
-TEST(Sound, SamplesWhoseChunksDoNotFillTheFileAreRefusedBeforeAllegroReadsThem)
-{
-    headless_start();
-    Bytes wav = readfile("wav/gunshot2.wav");
-    ASSERT_GT(wav.size(), 44u) << "game data not built";
-    long before = addressspacekb();
     // a byte after the last chunk, a data chunk of 2 GiB
-    EXPECT_EQ(loadsample(tempfile("tail.wav", with32(wav, 4, wav.size() - 9)).c_str()), nullptr);
-    EXPECT_EQ(loadsample(tempfile("2g.wav", with32(wav, 40, 0x7ffffff0)).c_str()), nullptr);
+    EXPECT_EQ(loadsample(tempfile(with32(wav, 4, wav.size() - 9)).c_str()), nullptr);
+    EXPECT_EQ(loadsample(tempfile(with32(wav, 40, 0x7ffffff0)).c_str()), nullptr);
     EXPECT_LT(addressspacekb() - before, 64 * 1024) << "kB more reserved at the peak";
-    // Whole, but larger than any sample the game needs: its sizes say so.
+    // Whole, but larger than any sound the game needs: DUMB reads no further
+    // than a module's end, a sample's sizes say so.
+    EXPECT_EQ(loadmodule(tempfile(readfile("xm/scene1.xm"), MAXSOUNDFILE + 1).c_str()), nullptr);
     Bytes large = with32(with32(wav, 4, MAXSOUNDFILE + 1 - 8), 40, MAXSOUNDFILE + 1 - 44);
-    EXPECT_EQ(loadsample(oversized("long.wav", large).c_str()), nullptr);
+    EXPECT_EQ(loadsample(tempfile(large, MAXSOUNDFILE + 1).c_str()), nullptr);
     for (const std::string &path : nonregular())
         EXPECT_TRUE(!loadmodule(path.c_str()) && !loadsample(path.c_str())) << path;
 }
