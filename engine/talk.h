@@ -5,6 +5,8 @@
 
 #include "convtable.h"
 
+// Written only by talk.cpp; the drawing and the game's flow read them, and
+// tests set them to build the cases they need.
 extern Actors actorconv;   // whose conversation is open, or who was met last
 extern int linenumber;     // the line or thought page shown
 extern bool talkmode;      // a conversation box is open
