@@ -134,7 +134,7 @@ TEST_F(Play, ThoughtStopsHimBetweenCellsOnceAScene)
     EXPECT_EQ(at(), "0: 484,120");
     actorconv = BARMAN;
     talkedto[BARMAN] = true;
-    hold({KEY_T}, 6);
+    hold({KEY_T, KEY_SPACE}, 6);  // T needs no Space up
     EXPECT_EQ(at(), "0: 488,120 think BARMAN 0");
     pressspace();
     EXPECT_EQ(at(), "0: 488,120 think BARMAN 1");
