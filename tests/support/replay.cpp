@@ -160,7 +160,8 @@ const ScreenRunners runners = {[] { player->run<IntroLoop>("intro", "intro", [] 
 std::string replay(const std::string &route)
 {
     recordsound();
-    quit = warover = false;
+    quit = false;
+    newgameending();  // the intro ends on a left ending screen too
     Player p;
     p.ticks = expand(route);
     player = &p;
